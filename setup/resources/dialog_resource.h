@@ -1,0 +1,2 @@
+// Identifiers of the small modal dialogs.
+#pragma once
