@@ -77,6 +77,10 @@ bench_init_prefix() {
         if [ ! -f "$WINEPREFIX/.bench-ready" ]; then
             echo "wine bench: creating prefix $WINEPREFIX" >&2
             "$BENCH_WINE" wineboot -i >/dev/null 2>&1 || true
+            # A Wine-drawn desktop gives windows their title bars and frames
+            # without a window manager, so screenshots look as on Windows.
+            "$BENCH_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
+            "$BENCH_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1 || true
             "$BENCH_WINESERVER" -w
             touch "$WINEPREFIX/.bench-ready"
         fi
