@@ -29,6 +29,14 @@ ScreenArea AreaOf(HWND window, bool clientOnly) {
     }
     a.width = r.right - r.left;
     a.height = r.bottom - r.top;
+    // A maximised window's frame lies partly off screen; only what the screen
+    // shows can be copied from it.
+    const int sx = GetSystemMetrics(SM_XVIRTUALSCREEN), sy = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int sw = GetSystemMetrics(SM_CXVIRTUALSCREEN), sh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (a.x < sx) { a.width -= sx - a.x; a.x = sx; }
+    if (a.y < sy) { a.height -= sy - a.y; a.y = sy; }
+    if (a.x + a.width > sx + sw) a.width = sx + sw - a.x;
+    if (a.y + a.height > sy + sh) a.height = sy + sh - a.y;
     return a;
 }
 
