@@ -20,6 +20,8 @@ void CMainFrame::ReadFileActions() {}
 void CMainFrame::ReadFeatures() {}
 void CMainFrame::ReadSetupTypeKeys() {}
 void CMainFrame::EnterPage() {}
+void CMainFrame::RunFileActionsFor(const std::string&) {}
+void CMainFrame::RunConditionsFor(const std::string&) {}
 void CMainFrame::ReadBillboards() {}
 void CMainFrame::ReadVariables() {}
 void CMainFrame::DecideMergeModules() {}

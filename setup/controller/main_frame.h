@@ -97,6 +97,8 @@ private:
     void ReadFeatures();
     void ReadSetupTypeKeys();
     void EnterPage();
+    void RunFileActionsFor(const std::string& pageName);
+    void RunConditionsFor(const std::string& pageName);
     bool ExtractCabinetPayload();
     void ReadBillboards();
     void ReadVariables();

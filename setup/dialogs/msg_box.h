@@ -1,0 +1,28 @@
+// The one-button message box.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace qx {
+
+class CMsg {
+public:
+    std::string m_Message;
+    INT_PTR DoModal(HWND owner);
+};
+
+// The "please wait" window shown while system information is gathered:
+// modeless, closed by the caller when the work is done.
+class CWait {
+public:
+    ~CWait();
+    bool Create(HWND owner);
+    void Close();
+    HWND Hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace qx
