@@ -138,7 +138,8 @@ void Tkoperta_f::SpeedButton12Click() {
     ApplyOptions(DecodeOptions(ReadRecord(DataPath(kOptionsFile), kOptionsRecordSize)));
     ShowLogo(DecodeLogo(ReadRecord(DataPath(kLogoFile), kLogoRecordSize)));
     ShowSettings(DecodeSettings(ReadRecord(DataPath(kSettingsFile), kSettingsRecordSize)));
-    CheckSize(1);
+    // The stored size stays checked; its label shows the offsets just read.
+    CheckSize(CheckedSize() ? CheckedSize() : 1);
     LoadLogoPicture();
     UpdateLogoEnabled();
     SetCaption(texts::kCaptionDefault);
