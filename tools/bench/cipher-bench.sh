@@ -66,7 +66,8 @@ done
 median_run() {  # median wall seconds and largest max RSS of five runs of "$@"
     local times=() rss=0 line
     for _ in 1 2 3 4 5; do
-        line="$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)"
+        /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>&1
+        line="$(tail -1 "$work/time.txt")"
         times+=("${line% *}")
         [ "${line#* }" -gt "$rss" ] && rss="${line#* }"
     done
@@ -98,6 +99,7 @@ compare "A = Windows cipher_bench.exe under Wine, B = openssl (AES-NI)" \
 # --- memory: constant in the file size ----------------------------------------
 say "peak memory of one native decryption (max RSS)"
 for size in small big; do
-    rss="$( { /usr/bin/time -f '%M' "$bench" decrypt "$work/$size/package.nsx" "$work/$size/out.bin" >/dev/null; } 2>&1 | tail -1)"
+    /usr/bin/time -f '%M' -o "$work/time.txt" "$bench" decrypt "$work/$size/package.nsx" "$work/$size/out.bin" >/dev/null
+    rss="$(tail -1 "$work/time.txt")"
     printf '%-6s %6s MiB file: %s KiB\n' "$size" "$(( $(stat -c %s "$work/$size/plain.bin") / 1048576 ))" "$rss"
 done
