@@ -1,0 +1,55 @@
+// What a page window needs from the program that shows it. The main frame
+// implements this; tests implement it with a small stand-in. The page never
+// reaches the frame or the process-wide values any other way.
+#pragma once
+#include "setup/base/key_value_reader.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace qx::pages {
+
+class CImageWindow;
+
+class IPageHost {
+public:
+    virtual ~IPageHost() = default;
+
+    // Path variables such as <InstallDir> expanded for captions, texts and
+    // click-action arguments.
+    virtual std::string ExpandTokens(const std::string& text) = 0;
+
+    // The page font is shared by all pages and owned by the host. A page asks
+    // for it to be re-made from its layout (height 0: from the point size;
+    // flags 255 or 0) and then uses PageFont() for its controls. The host
+    // must keep a font alive while a page still uses it.
+    virtual void SetPageFont(const std::string& face, int height, int bold, int italic,
+                             int pointSize) = 0;
+    virtual HFONT PageFont() const = 0;
+
+    // The page that last loaded a layout; the host's m_pCurrentPage.
+    virtual void SetCurrentPage(CImageWindow* page) = 0;
+
+    // Folder of the private work files (with trailing backslash): combo list
+    // files are read from here.
+    virtual std::string WorkFolder() const = 0;
+
+    // The decrypted setup script, read for feature descriptions.
+    virtual const KeyValueReader& SetupScript() const = 0;
+    // Feature tree choices: the feature's new state (0 selected, 255 not) in
+    // the host's feature table, and the description to show on the page.
+    virtual void SetFeatureState(const std::string& featureName, int state) = 0;
+    virtual void ShowFeatureInfo(const std::string& text) = 0;
+
+    // A modal message to the user, such as a missing icon file.
+    virtual void ShowMessage(const std::string& text) = 0;
+
+    // Page report of a click that the page did not consume: window
+    // identifier, list position, action number, id name, the page, and the
+    // page's layout file name.
+    virtual void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
+                               CImageWindow* page, const std::string& layoutName) = 0;
+};
+
+}  // namespace qx::pages
