@@ -1,0 +1,59 @@
+// A stand-in for the main frame when page windows are tested on their own:
+// it records what pages ask of it.
+#pragma once
+#include "setup/base/ini_text.h"
+#include "setup/base/unique_handle.h"
+#include "setup/pages/page_host.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pagetest {
+
+class PageTestHost : public qx::pages::IPageHost {
+public:
+    PageTestHost();
+
+    std::string ExpandTokens(const std::string& text) override;
+    void SetPageFont(const std::string& face, int height, int bold, int italic, int pointSize) override;
+    HFONT PageFont() const override { return font_.get(); }
+    void SetCurrentPage(qx::pages::CImageWindow* page) override { currentPage = page; }
+    std::string WorkFolder() const override { return workFolder; }
+    const qx::KeyValueReader& SetupScript() const override { return script; }
+    void SetFeatureState(const std::string& featureName, int state) override {
+        featureStates.emplace_back(featureName, state);
+    }
+    void ShowFeatureInfo(const std::string& text) override { featureInfo.push_back(text); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
+                       qx::pages::CImageWindow* page, const std::string& layoutName) override {
+        commands.push_back(commandId);
+    }
+
+    std::map<std::string, std::string> tokens;
+    std::string workFolder;
+    qx::IniText script;
+    qx::pages::CImageWindow* currentPage = nullptr;
+    std::vector<std::pair<std::string, int>> featureStates;
+    std::vector<std::string> featureInfo, messages, commands;
+    struct FontCall { std::string face; int height, bold, italic, points; };
+    std::vector<FontCall> fontCalls;
+
+private:
+    // The previous font stays alive one call longer, so controls of a page
+    // being rebuilt never hold a deleted font.
+    unique_hfont font_, previousFont_;
+};
+
+// Source tree and build tree paths in the form Windows programs open.
+std::string SourcePath(const std::string& relative);
+std::string BuildPath(const std::string& relative);
+// A fresh empty folder below the build tree (with trailing backslash).
+std::string ScratchFolder(const std::string& name);
+void WriteTextFile(const std::string& path, const std::string& text);
+// Dispatches the thread's messages for the given time.
+void PumpMessages(int milliseconds);
+
+}  // namespace pagetest
