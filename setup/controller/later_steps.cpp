@@ -8,29 +8,14 @@
 
 namespace qx {
 
-void CMainFrame::DetermineOsName() {}
-bool CMainFrame::SelectLanguage() { return false; }
 bool CMainFrame::OpenSplash() { return false; }
-bool CMainFrame::CheckRequirements() { return true; }
-bool CMainFrame::CheckRights() { return true; }
-void CMainFrame::ReadConditions() {}
-bool CMainFrame::CheckInstallMode() { return true; }
-void CMainFrame::ReadPageList() {}
-void CMainFrame::ReadFileActions() {}
-void CMainFrame::ReadFeatures() {}
-void CMainFrame::ReadSetupTypeKeys() {}
-void CMainFrame::EnterPage() {}
-void CMainFrame::RunFileActionsFor(const std::string&) {}
-void CMainFrame::RunConditionsFor(const std::string&) {}
 void CMainFrame::ReadBillboards() {}
-void CMainFrame::ReadVariables() {}
 void CMainFrame::DecideMergeModules() {}
 void CMainFrame::InstallMergeModules() {}
-void CMainFrame::ShowNextPage() {}
-void CMainFrame::OnPageCommand(int, int, int, const std::string&, HWND, const std::string&) {}
-int CMainFrame::StartInstallation() { return 0; }
-void CMainFrame::ApplyLanguage(const std::string&) {}
-void CMainFrame::GoToComplete() { g_RunFinished = kFlagOn; }
+void CMainFrame::RunEveryFileAction() {}
+// The installation engine is not built yet: the run ends at once, as a run
+// with nothing to do would, and the flow goes on to the next page.
+void CMainFrame::RunEngine() {}
 
 // Without cabinet support there is nothing to extract when the package has no
 // cabinet; a package that has one cannot be unpacked yet, which must not pass

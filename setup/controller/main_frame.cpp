@@ -3,6 +3,8 @@
 #include "setup/controller/action_command.h"
 #include "setup/controller/globals.h"
 #include "setup/dialogs/trace.h"
+#include "setup/dialogs/dialog_texts.h"
+#include "setup/pages/page_window.h"
 #include "setup/payload/rijndael_file.h"
 #include "setup/resources/resource.h"
 
@@ -41,6 +43,7 @@ LRESULT CMainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnPaint();
         return 0;
     default:
+        if (HandlePageMessage(msg)) return 0;
         return Default(msg, wp, lp);
     }
 }
@@ -51,6 +54,7 @@ int CMainFrame::OnCreate() {
     m_bLaunchFile = 0;
     m_bLaunchReadme = 0;
     m_FileActionCount = 0;
+    SetDialogTextExpander([this](const std::string& text) { return ExpandTokens(text); });
 
     ResolveBasicFolders();
     if (!DecryptScripts()) {

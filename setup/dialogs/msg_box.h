@@ -2,9 +2,12 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace qx {
+
+class DialogBase;
 
 class CMsg {
 public:
@@ -16,12 +19,14 @@ public:
 // modeless, closed by the caller when the work is done.
 class CWait {
 public:
+    CWait();
     ~CWait();
     bool Create(HWND owner);
     void Close();
     HWND Hwnd() const { return hwnd_; }
 
 private:
+    std::unique_ptr<DialogBase> dialog_;
     HWND hwnd_ = nullptr;
 };
 

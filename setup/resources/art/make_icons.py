@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the program icon of setup (a package box with a down arrow) as a
-32x32, 32-bit ICO. Run from this folder; writes ../setup.ico."""
+"""Draws setup's own icons as 32x32, 32-bit ICO files: the program icon (a
+package box with a down arrow) and the wait icon (an hourglass). Run from
+anywhere; writes ../setup.ico and ../wait.ico."""
 import struct, os
 
 W = H = 32
 
-def pixel(x, y):
+def box_pixel(x, y):
     # Returns (r, g, b, a) for pixel (x, y), y counted from the top.
     box = 6 <= x <= 25 and 12 <= y <= 28
     lid = 4 <= x <= 27 and 9 <= y <= 13
@@ -24,7 +25,25 @@ def pixel(x, y):
         return (230, 200, 140, 255) if stripe else (210, 165, 100, 255)
     return (0, 0, 0, 0)
 
-def ico():
+def hourglass_pixel(x, y):
+    frame = (3 <= y <= 5 or 26 <= y <= 28) and 6 <= x <= 25
+    if frame:
+        return (90, 60, 30, 255)
+    if 6 <= y <= 25:
+        half = abs(y - 15.5)  # 0 at the waist, 9.5 at the ends
+        width = 1.5 + half * 0.95
+        if abs(x - 15.5) <= width:
+            edge = abs(x - 15.5) > width - 1.2
+            sand_top = y < 15 and y >= 11
+            sand_bottom = y > 16 and y >= 21
+            if edge:
+                return (70, 110, 170, 255)
+            if sand_top or sand_bottom or (x in (15, 16) and 15 <= y <= 21):
+                return (230, 180, 60, 255)
+            return (225, 240, 255, 255)
+    return (0, 0, 0, 0)
+
+def ico(pixel):
     rows = []
     for y in range(H - 1, -1, -1):  # bottom-up
         for x in range(W):
@@ -40,5 +59,6 @@ def ico():
 
 if __name__ == '__main__':
     here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, '..', 'setup.ico'), 'wb') as f:
-        f.write(ico())
+    for name, drawing in (('setup.ico', box_pixel), ('wait.ico', hourglass_pixel)):
+        with open(os.path.join(here, '..', name), 'wb') as f:
+            f.write(ico(drawing))

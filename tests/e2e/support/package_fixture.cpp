@@ -1,7 +1,6 @@
 #include "package_fixture.h"
 
-#include "setup/payload/package_key.h"
-#include "setup/payload/rijndael_file.h"
+#include "tools/qxpack/package_builder.h"
 
 #include <windows.h>
 
@@ -74,20 +73,20 @@ void EnsureParents(const std::string& root, const std::string& relative) {
 }  // namespace
 
 std::string BuildTestPackage(const std::string& name, const PlainPackage& plain) {
-    std::string folder = FreshFolder(name);
-    CRijndaelFILE cipher;
-    package_key::SetPackageKey(cipher);
-    std::string plainSetup = folder + "plain_setup.inf", plainData = folder + "plain_data.inf";
-    WriteFileBytes(plainSetup, plain.setupInf);
-    WriteFileBytes(plainData, plain.dataInf);
-    cipher.EncryptToFile(plainSetup.c_str(), (folder + "setup.nsx").c_str());
-    cipher.EncryptToFile(plainData.c_str(), (folder + "data.nsx").c_str());
-    DeleteFileA(plainSetup.c_str());
-    DeleteFileA(plainData.c_str());
+    // The plain folder is what a package author hands to the builder.
+    std::string source = FreshFolder(name + "_plain");
+    WriteFileBytes(source + "setup.inf", plain.setupInf);
+    WriteFileBytes(source + "data.inf", plain.dataInf);
     for (const auto& f : plain.files) {
-        EnsureParents(folder, f.first);
-        WriteFileBytes(folder + f.first, f.second);
+        EnsureParents(source, f.first);
+        WriteFileBytes(source + f.first, f.second);
     }
+    std::string folder = FreshFolder(name);
+    PackageBuildOptions options;
+    options.inputFolder = source;
+    options.outputFolder = folder;
+    std::string error;
+    if (!BuildPackage(options, &error)) throw std::runtime_error("package builder: " + error);
     if (!CopyFileA(SetupExePath().c_str(), (folder + "setup.exe").c_str(), FALSE))
         throw std::runtime_error("cannot copy " + SetupExePath());
     return folder;

@@ -1,0 +1,32 @@
+// What the page windows need from the controller, served by the main frame.
+#pragma once
+#include "setup/base/profile_reader.h"
+#include "setup/pages/page_host.h"
+
+namespace qx {
+
+class CMainFrame;
+
+class FramePageHost : public pages::IPageHost {
+public:
+    explicit FramePageHost(CMainFrame& frame) : frame_(frame), script_(std::string()) {}
+    void UseScript(const std::string& path) { script_ = ProfileReader(path); }
+
+    std::string ExpandTokens(const std::string& text) override;
+    void SetPageFont(const std::string& face, int height, int bold, int italic, int pointSize) override;
+    HFONT PageFont() const override;
+    void SetCurrentPage(pages::CImageWindow* page) override;
+    std::string WorkFolder() const override;
+    const KeyValueReader& SetupScript() const override { return script_; }
+    void SetFeatureState(const std::string& featureName, int state) override;
+    void ShowFeatureInfo(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
+    void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
+                       pages::CImageWindow* page, const std::string& layoutName) override;
+
+private:
+    CMainFrame& frame_;
+    ProfileReader script_;
+};
+
+}  // namespace qx
