@@ -4,11 +4,15 @@
 #pragma once
 #include "setup/base/table_limits.h"
 #include "setup/base/unique_handle.h"
+#include "setup/controller/frame_page_host.h"
 #include "setup/controller/frame_window.h"
+#include "setup/controller/file_action_records.h"
 #include "setup/controller/token_expansion.h"
+#include "setup/probes/conditions.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CRijndaelFILE;
 struct IPicture;
@@ -16,6 +20,10 @@ struct IPicture;
 namespace qx {
 
 class KeyValueReader;
+namespace pages {
+class CImageWindow;
+}
+class CWait;
 
 enum FrameTimer : UINT_PTR {
     kTimerSplashToFirstPage = 1,
@@ -42,8 +50,8 @@ public:
     bool LoadFrame(HINSTANCE instance);
 
     // Operations the page windows and other parts of the program call.
-    void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId, HWND page,
-                       const std::string& layoutName);
+    void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
+                       pages::CImageWindow* page, const std::string& layoutName);
     int StartInstallation();
     void ApplyLanguage(const std::string& languageFile);
     void GoToComplete();
@@ -54,6 +62,11 @@ public:
     void SetPageFont(const std::string& face, int height, int bold, int italic, int pointSize);
     HFONT PageFont() const { return m_PageFont.get(); }
     void ShowNextPage();
+    void ShowPreviousPage();
+    void ShowCompletePage();
+    void ShowFeatureInfo(const std::string& text);
+    void RunFinishActions();
+    void RemoveWorkFolder();
 
     const EnvironmentFolders& Folders() const { return m_Folders; }
     const std::string& ThemeFolder() const { return m_Folders.theme; }
@@ -83,6 +96,13 @@ private:
     void SetUpBackground();
     void LoadBackgroundPicture(const std::string& path);
 
+    // Page windows.
+    const std::string& PageNameAt(int index) const;
+    void OpenPage(const std::string& layoutName, int pageIndex, int pageCount, int showCmd);
+    void ClosePage(pages::CImageWindow* page);
+    bool HandlePageMessage(UINT msg);
+    bool RestartComputer();
+
     // Steps whose behaviour is built by later work; each is the single place
     // where that work plugs in.
     void DetermineOsName();
@@ -104,9 +124,12 @@ private:
     void ReadVariables();
     void DecideMergeModules();
     void InstallMergeModules();
+    void RunEveryFileAction();
+    void RunEngine();
 
 public:
     // Controller state; names follow the package documents.
+    pages::CImageWindow* m_pCurrentPage = nullptr;
     std::string m_PageNames[kMaxPages];
     int m_PageIndex = -1;
     int m_PageCount = 0;
@@ -125,10 +148,6 @@ public:
 
     EnvironmentFolders m_Folders;
     std::string m_UserName, m_CustomerName, m_CompanyName;
-    std::string m_OsName;
-    ScriptVariables m_Variables;
-    int m_FileActionCount = 0;
-    int m_ConditionCount = 0;
 
     int m_bBackground = 0;
     std::string m_Background[5];  // BACKGROUND 1 to 5
@@ -137,12 +156,43 @@ public:
 
     int m_PageFontPoints = 0, m_PageFontBold = 0, m_PageFontItalic = 0;
 
+    // Machine checks and package logic ------------------------------------
+    // Requirements, rights, installation mode, conditions, script variables,
+    // page-entry file actions and languages.
+public:
+    // Runs page-entry file action k (the finish actions call it too).
+    void RunFileAction(int k);
+    // The condition name check; a condition found is evaluated and, when it
+    // holds, its actions run.
+    bool CheckCondition(const std::string& name);
+    const ConditionTable& Conditions() const { return m_Conditions; }
+    const std::vector<FileActionRecord>& FileActions() const { return m_FileActions; }
+    const std::vector<std::string>& VariableEngineTexts() const { return m_VariableEngineTexts; }
+
+    std::string m_OsName;
+    ScriptVariables m_Variables;  // name and value, in the order read
+    int m_FileActionCount = 0;
+
+private:
+    bool EvaluateCondition(int index);
+    void ShowRefusal(const std::string& text);
+    bool ShowLanguagePage();
+    std::string EvaluateVariable(int k, CWait& wait, bool& waitShown);
+
+    ConditionTable m_Conditions;
+    std::vector<FileActionRecord> m_FileActions;
+    std::vector<std::string> m_VariableEngineTexts;  // the "C%i" text of each variable
+    // End of machine checks and package logic -----------------------------
+
 private:
     HINSTANCE m_Instance = nullptr;
     std::unique_ptr<CRijndaelFILE> m_Cipher;
     unique_com<IPicture> m_BackgroundPicture;
     unique_hfont m_PageFont;
     unique_hfont m_PreviousPageFont;
+    FramePageHost m_PageHost{*this};
+    std::vector<std::unique_ptr<pages::CImageWindow>> m_PageWindows;
+    std::vector<std::unique_ptr<pages::CImageWindow>> m_RetiredPages;
 };
 
 }  // namespace qx
