@@ -1,0 +1,64 @@
+// Page-entry file actions: the package's programs, library procedures and
+// web pages run when a page is entered or at Finish.
+#include "setup/base/profile_reader.h"
+#include "setup/base/unique_handle.h"
+#include "setup/controller/file_action_records.h"
+#include "setup/controller/globals.h"
+#include "setup/controller/main_frame.h"
+#include "setup/controller/process_launch.h"
+
+#include <vector>
+
+namespace qx {
+
+namespace {
+
+// The library procedure receives a writable 255-character buffer holding the
+// installation folder. -1 when the library or the procedure is missing.
+int CallLibraryProcedure(const std::string& library, const std::string& procedure, const std::string& installDir) {
+    unique_module module(LoadLibraryA(library.c_str()));
+    if (!module) return -1;
+    using Procedure = int(WINAPI*)(char*);
+    auto call = reinterpret_cast<Procedure>(reinterpret_cast<void*>(GetProcAddress(module.get(), procedure.c_str())));
+    if (!call) return -1;
+    std::vector<char> buffer(255, '\0');
+    installDir.copy(buffer.data(), buffer.size() - 1);
+    return call(buffer.data());
+}
+
+}  // namespace
+
+void CMainFrame::ReadFileActions() {
+    int total = 0;
+    m_FileActions = ReadFileActionRecords(
+        ProfileReader(g_ScriptPath), [this](const std::string& t) { return ExpandTokens(t); },
+        [this](const std::string& t) { return ResolveResourcePath(t); }, &total);
+    if (total > 0) g_FileActionsPending = kFlagOn;
+    m_FileActionCount = static_cast<int>(m_FileActions.size());
+}
+
+void CMainFrame::RunFileActionsFor(const std::string& pageName) {
+    for (int k = 0; k < m_FileActionCount; ++k)
+        if (m_FileActions[static_cast<std::size_t>(k)].page == pageName) RunFileAction(k);
+}
+
+void CMainFrame::RunFileAction(int k) {
+    if (k < 0 || k >= m_FileActionCount) return;
+    FileActionRecord& record = m_FileActions[static_cast<std::size_t>(k)];
+    const FileActionPlan plan = PlanFileAction(record, m_OsName);
+    if (!plan.run) return;
+    // The address opens before the condition is asked, whatever it says.
+    if (plan.openWebAddress) ShellOpen(record.target, std::string());
+    // Copies: a condition's actions may end the wizard while this runs.
+    const std::string target = record.target, parameters = record.parameters;
+    if (!CheckCondition(record.condition)) return;
+    if (plan.startProgram) {
+        if (plan.waitForProgram) StartProgramAndWait(target, parameters);
+        else ShellOpen(target, plan.shellWithParameters ? parameters : std::string());
+    }
+    if (plan.callLibrary) {
+        if (CallLibraryProcedure(ExpandTokens(target), parameters, g_InstallDir) == 1) GoToComplete();
+    }
+}
+
+}  // namespace qx

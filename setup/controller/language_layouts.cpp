@@ -1,0 +1,50 @@
+#include "setup/controller/language_layouts.h"
+
+#include "setup/base/profile_reader.h"
+#include "setup/base/unique_handle.h"
+#include "setup/controller/language_rules.h"
+
+#include <windows.h>
+
+namespace qx {
+
+namespace {
+
+bool IsFile(const std::string& path) {
+    const DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+int GetUiLanguage() {
+    unique_module kernel(LoadLibraryA("KERNEL32.DLL"));
+    if (!kernel) return 0;
+    using Function = LANGID(WINAPI*)();
+    auto function = reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(kernel.get(), "GetSystemDefaultUILanguage")));
+    return function ? static_cast<int>(function()) : 0;
+}
+
+bool ApplyLanguageToLayouts(const std::string& themeFolder, const std::string& languageFile) {
+    if (!IsFile(languageFile)) return false;
+    const ProfileReader language(languageFile);
+    for (const std::string& layout : StandardLayouts()) {
+        const std::string path = themeFolder + layout;
+        if (!IsFile(path)) continue;
+        for (const auto& write : LanguageCaptionsFor(layout, ProfileReader(path), language))
+            WritePrivateProfileStringA("DADOS", write.first.c_str(), write.second.c_str(), path.c_str());
+    }
+    return true;
+}
+
+std::string LanguageFileFor(const std::string& packageFolder, const std::string& name) {
+    return LanguageFileLocation(packageFolder, name, IsFolder(packageFolder + "languages"));
+}
+
+}  // namespace qx
