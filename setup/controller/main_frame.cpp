@@ -4,6 +4,7 @@
 #include "setup/controller/globals.h"
 #include "setup/dialogs/trace.h"
 #include "setup/dialogs/dialog_texts.h"
+#include "setup/dialogs/msg_box.h"
 #include "setup/pages/page_window.h"
 #include "setup/payload/rijndael_file.h"
 #include "setup/resources/resource.h"
@@ -117,9 +118,12 @@ void CMainFrame::RunActionCommand(const std::string& text) {
     case ActionKind::CancelInstall:
         GoToComplete();
         break;
-    case ActionKind::ShowMessage:
-        MessageBoxA(Hwnd(), cmd.message.c_str(), m_ProductName.c_str(), MB_OK);
+    case ActionKind::ShowMessage: {
+        CMsg box;
+        box.m_Message = cmd.message;
+        box.DoModal(Hwnd());
         break;
+    }
     case ActionKind::None:
         break;
     }
