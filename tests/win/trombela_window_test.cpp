@@ -356,3 +356,34 @@ TEST_F(TrombelaWindow, ClockShowsTheLongTimeFormat) {
 
 }  // namespace
 }  // namespace trombela
+
+namespace trombela {
+namespace {
+
+// Pictures of the main window and of the help panel for a person to look at,
+// under the build's artifacts folder.
+TEST_F(TrombelaWindow, ScreenshotsOfTheMainWindowAndTheHelpPanel) {
+    Tkoperta_f& f = Start();
+    f.n[0].SetText("Przedsi\xEA" "biorstwo \xAF\xF3\xB3w Sp. z o.o.");
+    f.o[0].SetText("Pan");
+    f.o[1].SetText("Grzegorz Brz\xEA" "czyszczykiewicz");
+    SetForegroundWindow(f.hwnd());
+    Pump();
+    const std::string artifacts = std::string(QX_BINARY_DIR) + "/artifacts";
+    CreateDirectoryW(WindowsPath(artifacts).c_str(), nullptr);
+    ASSERT_TRUE(SaveWindowBitmap(f.hwnd(), WindowsPath(artifacts + "/trombela-main.bmp")));
+    Click(ids::kSpeedButton9);
+    UpdateWindow(f.hwnd());
+    Pump();
+    ASSERT_TRUE(SaveWindowBitmap(f.hwnd(), WindowsPath(artifacts + "/trombela-help.bmp")));
+    const std::string main_shot = ReadBytes(WindowsPath(artifacts + "/trombela-main.bmp"));
+    const std::string help_shot = ReadBytes(WindowsPath(artifacts + "/trombela-help.bmp"));
+    ASSERT_EQ(main_shot.size(), help_shot.size());
+    EXPECT_NE(main_shot, help_shot);  // the help panel covers part of the window
+    EXPECT_EQ(RunUnix("cd '" + artifacts + "' && convert trombela-main.bmp trombela-main.png && " +
+                      "convert trombela-help.bmp trombela-help.png"),
+              0);
+}
+
+}  // namespace
+}  // namespace trombela

@@ -17,6 +17,8 @@ command -v Xvfb >/dev/null || need+=(xvfb)
 command -v xauth >/dev/null || need+=(xauth)
 command -v flock >/dev/null || need+=(util-linux)
 command -v convert >/dev/null || need+=(imagemagick)
+# Wine's own Tahoma and MS Sans Serif, the faces the envelope program asks for.
+[ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
 command -v openssl >/dev/null || need+=(openssl)
 if [ ${#need[@]} -eq 0 ]; then exit 0; fi
 echo "installing: ${need[*]}" >&2
