@@ -10,8 +10,14 @@ constexpr int kIconNotSelected = 151;
 }
 
 void CMyTreeView::Reset() {
+    closing_ = false;
     if (images_) ImageList_Destroy(images_);
     images_ = nullptr;
+}
+
+bool CMyTreeView::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT*) {
+    if (msg == WM_DESTROY) closing_ = true;
+    return false;
 }
 
 void CMyTreeView::AttachImages() {
@@ -65,7 +71,7 @@ void CMyTreeView::ApplyFeatureChoice(HTREEITEM item, const std::string& feature,
 }
 
 void CMyTreeView::OnSelectionChanged(HTREEITEM item) {
-    if (!item) return;
+    if (!item || closing_) return;
     char text[260] = {};  // the tree cuts longer texts to the buffer, never overruns
     TVITEMA tv{};
     tv.mask = TVIF_HANDLE | TVIF_TEXT;

@@ -22,12 +22,16 @@ public:
 
 protected:
     void Reset() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
     // Shows the menu and returns the chosen command, 0 when dismissed.
     virtual int TrackFeatureMenu();
 
 private:
     void OnSelectionChanged(HTREEITEM item);
     IPageHost* host_ = nullptr;
+    // A tree being destroyed moves its selection while it drops its items;
+    // that is no user's choice and must not open the menu.
+    bool closing_ = false;
     HIMAGELIST images_ = nullptr;  // destroyed with the tree window's next reset
 };
 
