@@ -16,7 +16,7 @@ bool CControlWindow::Create(DWORD exStyle, const char* className, const std::str
                             const Rect& rect, HWND parent, int id) {
     Destroy();
     Reset();
-    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.left,
+    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left,
                                 rect.top, rect.Width(), rect.Height(), parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                 nullptr);
