@@ -41,6 +41,18 @@ fi
 cupsenable PDF 2>/dev/null || true
 cupsaccept PDF 2>/dev/null || true
 lpadmin -d PDF
+# A second queue on the same backend whose driver defaults to 600 dpi, so
+# printing can be checked at a second resolution by choosing it in the
+# print dialog.
+if ! lpstat -p PDF600 >/dev/null 2>&1; then
+    ppd600="$(mktemp /tmp/cups-pdf-600.XXXXXX.ppd)"
+    sed 's/^\*DefaultResolution: .*/*DefaultResolution: 600dpi/' \
+        /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd > "$ppd600"
+    lpadmin -p PDF600 -v cups-pdf:/ -P "$ppd600" -E
+    rm -f "$ppd600"
+fi
+cupsenable PDF600 2>/dev/null || true
+cupsaccept PDF600 2>/dev/null || true
 # Where cups-pdf drops the files: $HOME/PDF of the submitting user.
 out="$(grep -E '^Out ' /etc/cups/cups-pdf.conf 2>/dev/null | awk '{print $2}')"
-echo "cups-start: queue PDF ready (output ${out:-\${HOME\}/PDF})"
+echo "cups-start: queues PDF (default, 300 dpi) and PDF600 ready (output ${out:-\${HOME\}/PDF})"

@@ -137,6 +137,12 @@ void DialogAnswerer::Run(DWORD pid, Action action, DWORD timeout_ms) {
             if (HWND box = FindDialogChild(dialog, id))
                 SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(action.file_name.c_str()));
     }
+    if (action.kind == kPrintDialog && !action.printer.empty()) {
+        HWND printers = FindDialogChild(dialog, kPrinterCombo);
+        SendMessageW(printers, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(action.printer.c_str()));
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kPrinterCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(printers));
+        Sleep(300);
+    }
     HWND button = GetDlgItem(dialog, action.button);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(action.button, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     // Answered once the dialog is gone.

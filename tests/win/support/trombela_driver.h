@@ -32,6 +32,7 @@ public:
         std::wstring title;      // message boxes: the exact title
         int button = IDOK;       // the button to press
         std::wstring file_name;  // file dialogs: typed into the name box
+        std::wstring printer;    // print dialogs: the printer to choose, if any
     };
     DialogAnswerer(DWORD pid, Action action, DWORD timeout_ms = 30000);
     ~DialogAnswerer();
