@@ -93,10 +93,14 @@ std::string BuildTestPackage(const std::string& name, const PlainPackage& plain)
 }
 
 std::string MinimalSetupInf(const std::string& extraSections) {
-    return "[APPINFO]\r\na1=Trombela\r\na2=2.0\r\na3={6F1C2A7E-3B4D-4E8A-9C21-7A5E0B9D4C13}\r\n"
-           "a4=<ProgramFilesFolder>\\Morvaine\\Trombela\r\na19=Morvaine Software\r\nLanguage=English\r\n"
-           "[DIALOGLIST]\r\nTOTAL1=0\r\n[BUILDING]\r\nCURRENTBUILD=Disk Image\r\n" +
-           extraSections;
+    std::string text =
+        "[APPINFO]\r\na1=Trombela\r\na2=2.0\r\na3={6F1C2A7E-3B4D-4E8A-9C21-7A5E0B9D4C13}\r\n"
+        "a4=<ProgramFilesFolder>\\Morvaine\\Trombela\r\na19=Morvaine Software\r\nLanguage=English\r\n"
+        "[DIALOGLIST]\r\nTOTAL1=0\r\n[BUILDING]\r\nCURRENTBUILD=Disk Image\r\n"
+        // Any system, processor, memory, screen and colours.
+        "[SYSTEM]\r\nos0=Yes\r\nos1=Yes\r\nos2=Yes\r\nos3=Yes\r\nos4=Yes\r\nos5=Yes\r\nos6=Yes\r\nos7=Yes\r\n"
+        "1=All Processors\r\n2=Any\r\n3=checkSCREEN\r\n4=Any colors\r\n";
+    return text + extraSections;
 }
 
 std::string MinimalDataInf() {

@@ -1,0 +1,295 @@
+// setup.exe against machines and packages that it must refuse or adapt to:
+// requirements, upgrade detection, a web variable served by this test, a
+// page-entry program, and a language picked from the system.
+#include "tests/win/support/mc_http_server.h"
+
+#include "support/package_fixture.h"
+#include "support/setup_run.h"
+
+#include "setup/controller/language_rules.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+
+namespace qx::e2e {
+namespace {
+
+using std::chrono::milliseconds;
+constexpr milliseconds kStartTimeout{30000};
+
+constexpr const char* kAppendFlag = "--qx-append=";
+
+// Started as a page-entry program, this test program appends one line to the
+// file it is given and ends.
+const bool kActedAsChild = [] {
+    std::string line = GetCommandLineA();
+    const std::size_t at = line.find(kAppendFlag);
+    if (at == std::string::npos) return false;
+    std::ofstream(line.substr(at + std::strlen(kAppendFlag)), std::ios::app | std::ios::binary) << "ran\n";
+    ExitProcess(0);
+}();
+
+// A product code of its own per test, so registry entries never leak between runs.
+std::string FreshProductCode(const char* tag) {
+    return std::string("{QX-MC-") + tag + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount()) + "}";
+}
+
+std::string SetupInf(const std::string& appinfoExtra, const std::string& sections, const std::string& code) {
+    return "[APPINFO]\r\na1=Trombela\r\na2=2.0\r\na3=" + code +
+           "\r\na4=<ProgramFilesFolder>\\Morvaine\\Trombela\r\na19=Morvaine Software\r\nLanguage=English\r\n" +
+           appinfoExtra + "[DIALOGLIST]\r\nTOTAL1=0\r\n[BUILDING]\r\nCURRENTBUILD=Disk Image\r\n" + sections;
+}
+
+std::vector<std::string> Texts(SetupRun& run) { return run.Monitor().Texts(); }
+std::string Joined(SetupRun& run) {
+    std::string all;
+    for (const auto& t : Texts(run)) all += "[" + t + "]";
+    return all;
+}
+bool Saw(SetupRun& run, const std::string& text) {
+    auto t = Texts(run);
+    return std::find(t.begin(), t.end(), text) != t.end();
+}
+
+// A refusal: exactly one box with the text, no page, and the end after it.
+void ExpectRefusal(SetupRun& run, const std::string& text, const std::string& lastStep, const std::string& notReached) {
+    auto box = ui::WaitForMessageBox(run.Process().Id(), kStartTimeout);
+    ASSERT_TRUE(box) << "no refusal box; trace: " << Joined(run);
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->caption, "Morvaine Quendrix");
+    std::vector<ui::WindowInfo> visibleButtons;
+    for (const auto& b : box->buttons)
+        if (b.visible) visibleButtons.push_back(b);
+    EXPECT_EQ(visibleButtons.size(), 1u) << "an error report has one button";
+    EXPECT_EQ(ui::TopLevelWindows(run.Process().Id()).size(), 1u) << "no page besides the box";
+    EXPECT_TRUE(Saw(run, lastStep));
+    EXPECT_FALSE(Saw(run, notReached));
+    ASSERT_FALSE(visibleButtons.empty());
+    ui::ClickButton(visibleButtons[0].hwnd);
+    auto code = run.Process().WaitForExit(milliseconds(10000));
+    ASSERT_TRUE(code) << "the program ends after a refusal";
+    EXPECT_EQ(*code, 0u);
+    EXPECT_FALSE(Saw(run, notReached));
+}
+
+TEST(MachineChecks, RefusesAMachineWithTooLittleMemory) {
+    const std::string system =
+        "[SYSTEM]\r\nos0=Yes\r\nos1=Yes\r\nos2=Yes\r\nos3=Yes\r\nos4=Yes\r\nos5=Yes\r\nos6=Yes\r\nos7=Yes\r\n"
+        "1=All Processors\r\n2=999999 MB\r\n3=checkSCREEN\r\n4=Any colors\r\n";
+    std::string package =
+        BuildTestPackage("memory", PlainPackage{SetupInf("", system, FreshProductCode("mem")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ExpectRefusal(run, "The amount of RAM is not adequate for running Trombela.", "2", "3");
+}
+
+TEST(MachineChecks, TakesRefusalTextsFromTheLanguageFile) {
+    const std::string system = "[SYSTEM]\r\n1=All Processors\r\n2=Any\r\n3=99999x99999\r\n4=Any colors\r\n"
+                               "os0=Yes\r\nos1=Yes\r\nos2=Yes\r\nos3=Yes\r\nos4=Yes\r\nos5=Yes\r\nos6=Yes\r\nos7=Yes\r\n";
+    std::string package = BuildTestPackage(
+        "screen", PlainPackage{SetupInf("", system, FreshProductCode("scr")), MinimalDataInf(),
+                               {{"language.lan", "[REQ]\r\n2=Screen too small for <ProductName> <ProductVersion>\r\n"}}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ExpectRefusal(run, "Screen too small for Trombela 2.0", "2", "3");
+}
+
+TEST(MachineChecks, UpgradeWithoutAPreviousVersionRefuses) {
+    std::string package = BuildTestPackage(
+        "noprevious", PlainPackage{SetupInf("a26=Upgrade\r\na27=Auto-Detect\r\n", "", FreshProductCode("none")),
+                                   MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ExpectRefusal(run, "Sorry, previous version not found. Installation aborted.", "5", "6");
+}
+
+class UninstallEntry {
+public:
+    UninstallEntry(const std::string& code, const std::string& value) {
+        key_ = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + code;
+        HKEY h = nullptr;
+        ok_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) ==
+              ERROR_SUCCESS;
+        if (!ok_) return;
+        ok_ = RegSetValueExA(h, "LastInstallationPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+        RegCloseKey(h);
+    }
+    ~UninstallEntry() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_.c_str()); }
+    bool Ok() const { return ok_; }
+
+private:
+    std::string key_;
+    bool ok_ = false;
+};
+
+TEST(MachineChecks, UpgradeTakesTheFolderOfThePreviousVersion) {
+    const std::string code = FreshProductCode("prev");
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string previous = std::string(temp) + "qxmc old " + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(previous.c_str(), nullptr);
+    UninstallEntry entry(code, previous);
+    ASSERT_TRUE(entry.Ok());
+    // The found folder is read by a later variable through <InstallDir>.
+    const std::string variables =
+        "[VARIABLES]\r\nTOTAL=1\r\nA0=<Where>\r\nD0=Find File/Folder\r\nL0=<InstallDir>\r\n";
+    std::string package = BuildTestPackage(
+        "previous", PlainPackage{SetupInf("a26=Upgrade\r\na27=Auto-Detect\r\n", variables, code), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout)) << "an upgrade that finds its folder goes on; trace: " << Joined(run);
+    EXPECT_TRUE(Saw(run, "InstallDir " + previous + "\\"));
+    EXPECT_TRUE(Saw(run, "VAR <Where>=TRUE")) << "expansions use the found folder";
+    RemoveDirectoryA(previous.c_str());
+}
+
+TEST(MachineChecks, UpgradeFromARegistryValueKeepsTheDefaultWhenNothingIsThere) {
+    const std::string code = FreshProductCode("reg");
+    std::string package = BuildTestPackage(
+        "registry", PlainPackage{SetupInf("a26=Upgrade\r\na27=Registry\r\na28=HKEY_CURRENT_USER\\Software\\QxNone\\" +
+                                              code + "\\Folder\r\n", "", code),
+                                 MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    for (const auto& t : Texts(run)) EXPECT_NE(t.rfind("InstallDir ", 0), 0u) << t;
+}
+
+TEST(MachineChecks, FetchesAWebVariableWhileTheWaitWindowShows) {
+    std::atomic<bool> waitWindowSeen{false};
+    std::atomic<DWORD> setupId{0};
+    testing_http::LocalHttpServer server;
+    ASSERT_TRUE(server.Start([&](const std::string&) {
+        // Answer only once the wait window is up, to see it while the fetch waits.
+        waitWindowSeen = ui::WaitUntil(
+            [&] {
+                for (const auto& w : ui::TopLevelWindows(setupId.load()))
+                    if (ui::FindChildByText(w.hwnd, "Please Wait, Retrieving System Information...")) return true;
+                return false;
+            },
+            milliseconds(8000));
+        return testing_http::Response("3.1.4 and trailing text", 5);
+    }));
+    const std::string variables =
+        "[VARIABLES]\r\nTOTAL=3\r\n"
+        "A0=<Latest>\r\nB0=none\r\nD0=Retrive from Web\r\nO0=http://127.0.0.1/trombela/latest.txt\r\n"
+        "A1=<Offline>\r\nB1=offline\r\nD1=Retrive from Web\r\nO1=http://127.0.0.2/nothing.txt\r\n"
+        "A2=<Both>\r\nB2=<Latest>/<Offline>\r\nD2=Nowhere\r\n";
+    std::string package =
+        BuildTestPackage("web", PlainPackage{SetupInf("", variables, FreshProductCode("web")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    setupId = run.Process().Id();
+    ASSERT_TRUE(run.Monitor().WaitForText("15", milliseconds(60000)));
+    EXPECT_TRUE(Saw(run, "VAR <Latest>=3.1.4"));
+    EXPECT_TRUE(Saw(run, "VAR <Offline>=offline")) << "an unreachable server gives the default";
+    EXPECT_TRUE(Saw(run, "VAR <Both>=<Latest>/<Offline>")) << "defaults are taken as written";
+    EXPECT_TRUE(waitWindowSeen.load());
+    auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")), "GET /trombela/latest.txt HTTP/1.1");
+    // The wait window is closed once the variables are read.
+    EXPECT_TRUE(ui::WaitUntil(
+        [&] {
+            for (const auto& w : ui::TopLevelWindows(run.Process().Id()))
+                if (ui::FindChildByText(w.hwnd, "Please Wait, Retrieving System Information...")) return false;
+            return true;
+        },
+        milliseconds(5000)));
+}
+
+std::string SelfPath() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(MachineChecks, RunsAPageEntryProgramAndWaitsForIt) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string once = std::string(temp) + "qxmc_once_" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string blocked = std::string(temp) + "qxmc_blocked_" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(once.c_str());
+    DeleteFileA(blocked.c_str());
+    const std::string actions = "[FILEACTION]\r\nTOTAL=3\r\n"
+                                "B0=" + SelfPath() + "\r\nC0=" + kAppendFlag + once +
+                                "\r\nE0=Installation Start\r\nG0=Yes\r\nH0=Yes\r\nL0=255\r\nM0=No Condition\r\n"
+                                // The same program under a condition that does not hold.
+                                "B1=" + SelfPath() + "\r\nC1=" + kAppendFlag + blocked +
+                                "\r\nE1=Installation Start\r\nG1=Yes\r\nH1=Yes\r\nL1=255\r\nM1=Never\r\n"
+                                // Another page: not entered at start.
+                                "B2=" + SelfPath() + "\r\nC2=" + kAppendFlag + blocked +
+                                "\r\nE2=Setup Complete\r\nH2=Yes\r\nL2=255\r\n"
+                                "[CONDITIONS]\r\nTOTAL=1\r\nA0=Never\r\nB0=1\r\nC0===\r\nD0=2\r\nE0=\r\nF0=0\r\n";
+    std::string package =
+        BuildTestPackage("fileaction", PlainPackage{SetupInf("", actions, FreshProductCode("fa")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("a10", kStartTimeout));
+    // Waited for: the line is there by the time the next step is announced.
+    EXPECT_EQ(ReadAll(once), "ran\n");
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    EXPECT_EQ(ReadAll(once), "ran\n");
+    EXPECT_EQ(ReadAll(blocked), "");
+    DeleteFileA(once.c_str());
+}
+
+// Layout with the welcome page's buttons and title.
+std::string WelcomeLayout() {
+    const char* ids[] = {"IDC_BACK", "IDC_NEXT", "IDCANCEL", "IDC_STATIC1"};
+    std::string text = "[INFO]\r\nTOTAL=4\r\n[DADOS]\r\n";
+    for (int i = 0; i < 4; ++i) {
+        text += LayoutPropertyKey(i, 0) + "=Name|" + ids[i] + "|0\r\n";
+        text += LayoutPropertyKey(i, 1) + "=Caption|shipped " + std::to_string(i) + "|0\r\n";
+    }
+    return text;
+}
+
+std::string ProfileValue(const std::string& path, const char* section, const char* key) {
+    char buf[512] = "";
+    GetPrivateProfileStringA(section, key, "", buf, sizeof buf, path.c_str());
+    return buf;
+}
+
+TEST(MachineChecks, AutoDetectRewritesTheLayoutsFromTheSystemLanguage) {
+    const std::string name = LanguageNameForId(GetSystemDefaultUILanguage());
+    if (name.empty()) GTEST_SKIP() << "the system's language has no file name";
+    const std::string polish = ReadFileBytes(WinePath(QX_SOURCE_DIR) + "\\demo\\package\\languages\\Polish.lan");
+    ASSERT_FALSE(polish.empty());
+    // The Polish texts under the system language's name show which file was used.
+    std::string package = BuildTestPackage(
+        "autodetect", PlainPackage{SetupInf("METHOD=Auto-Detect\r\n", "", FreshProductCode("lang")), MinimalDataInf(),
+                                   {{"theme\\welcome.lcd", WelcomeLayout()}, {"languages\\" + name + ".lan", polish}}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    const std::string layout = package + "theme\\welcome.lcd";
+    EXPECT_EQ(ProfileValue(layout, "DADOS", "3000,1"), "Caption|< Wstecz|0");
+    EXPECT_EQ(ProfileValue(layout, "DADOS", "3001,1"), "Caption|Dalej >|0");
+    EXPECT_EQ(ProfileValue(layout, "DADOS", "3002,1"), "Caption|Anuluj|0");
+    EXPECT_EQ(ProfileValue(layout, "DADOS", "3003,1"), "Caption|Witamy w instalatorze programu <ProductName>|0");
+}
+
+TEST(MachineChecks, AutoDetectWithoutItsLanguageFileKeepsTheShippedCaptions) {
+    std::string package = BuildTestPackage(
+        "nolanguage", PlainPackage{SetupInf("METHOD=Auto-Detect\r\n", "", FreshProductCode("nolang")),
+                                   MinimalDataInf(), {{"theme\\welcome.lcd", WelcomeLayout()}}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout)) << "the wizard still starts";
+    EXPECT_EQ(ReadFileBytes(package + "theme\\welcome.lcd"), WelcomeLayout());
+}
+
+}  // namespace
+}  // namespace qx::e2e
