@@ -16,6 +16,8 @@ bool CControlWindow::Create(DWORD exStyle, const char* className, const std::str
                             const Rect& rect, HWND parent, int id) {
     Destroy();
     Reset();
+    // Layouts stack controls (a band under texts and buttons); clipping
+    // siblings keeps a lower control from painting over the ones above it.
     HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left,
                                 rect.top, rect.Width(), rect.Height(), parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),

@@ -70,6 +70,7 @@ void CImageWindow::Close() {
     DestroyControls();
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
+    tooltip_ = nullptr;  // owned by the page window, destroyed with it
     DestroyWindow(hwnd);
 }
 
@@ -154,6 +155,18 @@ void CImageWindow::UseProgressControls(const std::string& bar, const std::string
     progressText_[1] = FindControlByIdName(secondText);
 }
 
+bool CImageWindow::TranslatePageMessage(MSG& msg) {
+    if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+        // Swallowed here so the dialog manager never turns them into clicks
+        // of the default button.
+        if (msg.wParam == VK_RETURN) OnEnterKey();
+        else OnCancelRequest();
+        return true;
+    }
+    return IsDialogMessageA(hwnd_, &msg) != FALSE;
+}
+
 void CImageWindow::CreateTooltip() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -184,6 +197,13 @@ INT_PTR CALLBACK CImageWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     }
     auto* self = reinterpret_cast<CImageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd) return FALSE;
+    if (msg == WM_NCDESTROY) {
+        // Destroyed from outside (with its owner, say): forget the window.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->tooltip_ = nullptr;
+        return FALSE;
+    }
     return self->HandleMessage(msg, wp, lp);
 }
 

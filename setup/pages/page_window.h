@@ -31,6 +31,10 @@ public:
                                                 int showCmd);
 
     HWND Handle() const { return hwnd_; }
+    // For the program's message loop: the page's keyboard handling (Enter
+    // and Escape go to the page's hooks, other keys to the dialog manager).
+    // True when the message was consumed.
+    bool TranslatePageMessage(MSG& msg);
     // Destroys the window with all its controls.
     void Close();
 

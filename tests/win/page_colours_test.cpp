@@ -148,4 +148,41 @@ TEST_F(PageColoursTest, ListViewIsWhite) {
     EXPECT_TRUE(found);
 }
 
+TEST(PageBackgroundTest, PictureIsStretchedOverThePageAndShowsThroughLabels) {
+    PageTestHost host;
+    // The background picture is named relative to the current folder.
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(Fixtures().c_str());
+    auto page = CImageWindow::Create(host, nullptr, Fixtures(), "background.lcd", 1, 5, SW_SHOWNOACTIVATE);
+    SetCurrentDirectoryA(previous);
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(page->BackgroundPictureLoaded());
+    SetWindowPos(page->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(page->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pagetest::PumpMessages(200);
+    pagetest::Capture shot = pagetest::CaptureClient(page->Handle());
+    ASSERT_FALSE(shot.Empty());
+    // The checkerboard's two colours cover the page; the blue page colour
+    // and no other colour shows anywhere, under the label neither.
+    const std::uint32_t a = 0xDCA01E, b = 0x1E78C8;
+    int counts[2] = {0, 0}, others = 0;
+    for (auto px : shot.pixels) {
+        if (px == a) ++counts[0];
+        else if (px == b) ++counts[1];
+        else ++others;
+    }
+    EXPECT_GT(counts[0], shot.width * shot.height / 4);
+    EXPECT_GT(counts[1], shot.width * shot.height / 4);
+    EXPECT_EQ(others, 0);
+    // Placement code 3: the top-right corner of the screen; the switches.
+    RECT window;
+    GetWindowRect(page->Handle(), &window);
+    EXPECT_EQ(window.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(window.top, 0);
+    LONG_PTR style = GetWindowLongPtrA(page->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_SYSMENU);
+}
+
 }  // namespace

@@ -130,7 +130,26 @@ TEST_F(PageWindowTest, IdNameAdditions) {
     char entry[32] = {};
     SendMessageA(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(entry));
     EXPECT_STREQ(entry, "Deutsch");
-    // The finish button gets the focus.
+    // The finish button gets the focus and the page's tooltip.
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
+        char cls[64] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(GetWindow(tooltip, GW_OWNER), page->Handle());
+    ASSERT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    char tip[80] = {};
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.hwnd = page->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(page->ControlHandle(page->FindControlByIdName("IDC_FINISH")));
+    info.lpszText = tip;
+    SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(tip, "Click here to finish installation.");
     EXPECT_TRUE(page->HasFinish());
     EXPECT_EQ(GetFocus(), page->ControlHandle(page->FindControlByIdName("IDC_FINISH")));
     // Window settings reached the page and the host.
@@ -221,6 +240,14 @@ TEST_F(PageWindowTest, ThirtyOneControlsUseIdentifiersUpTo3030) {
     EXPECT_EQ(ids.front(), 3000);
     EXPECT_EQ(ids.back(), 3030);
     EXPECT_EQ(page->Control(0).windowId, 3030);
+    // Controls without properties show their type's default text, numbered
+    // per type in creation order: key 30 (a BUTTON) was created first.
+    struct Case { int key; const char* text; };
+    for (Case c : {Case{30, "Button 1"}, Case{29, "CheckBox1"}, Case{28, "Text 1"}, Case{0, "Button 11"}}) {
+        char text[32] = {};
+        GetWindowTextA(page->ControlHandle(page->Control(c.key).windowId), text, sizeof text);
+        EXPECT_STREQ(text, c.text) << "key " << c.key;
+    }
 }
 
 TEST_F(PageWindowTest, ExcessControlsAreSkipped) {
