@@ -178,7 +178,11 @@ void Tkoperta_f::SpeedButton6Click() {
 
 void Tkoperta_f::SpeedButton7Click() {
     nazwa.SetText("");
+    // A detached logo is not printed: the mark and the loaded pictures go too.
+    logo.SetChecked(false);
     logo.SetEnabled(false);
+    Image2.SetPicture(Picture());
+    Image3.SetPicture(Picture());
 }
 
 void Tkoperta_f::SpeedButton9Click() {

@@ -283,9 +283,42 @@ TEST_F(TrombelaWindow, DetachingTheLogoEmptiesThePathAndDisablesTheBox) {
     Tkoperta_f& f = Start();
     EXPECT_TRUE(f.logo.Enabled());
     EXPECT_FALSE(f.Image2.picture().Empty());
+    f.logo.SetChecked(true);
     Click(ids::kSpeedButton7);
     EXPECT_EQ(f.nazwa.Text(), "");
     EXPECT_FALSE(f.logo.Enabled());
+    EXPECT_FALSE(f.logo.Checked());
+    EXPECT_TRUE(f.Image3.picture().Empty());
+}
+
+TEST_F(TrombelaWindow, LocationFileRedirectsTheDataFolder) {
+    const std::wstring shared = MakeTempFolder(L"shared");
+    CreateDirectoryW((shared + L"\\ADMINI").c_str(), nullptr);
+    LocationRecord location{1, Narrow(shared), ""};
+    WriteBytes(folder_ + L"\\Admini\\siec.dat", Str(EncodeLocation(location)));
+    Tkoperta_f& f = Start();
+    EXPECT_EQ(f.DataFolder(), Narrow(shared));
+    EXPECT_EQ(FileBytes(shared + L"\\ADMINI\\dane_kop_1.dat").size(), 480u);
+    EXPECT_EQ(GetFileAttributesW(Admini(L"dane_kop_1.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(TrombelaWindow, KindTwoWithAnEmptySecondFolderUsesTheDriveRoot) {
+    wchar_t drive_root[] = L"X:\\";
+    drive_root[0] = folder_[0];
+    const std::wstring root_admini = std::wstring(drive_root) + L"ADMINI";
+    const bool made = CreateDirectoryW(root_admini.c_str(), nullptr) != FALSE;
+    ASSERT_TRUE(made || GetLastError() == ERROR_ALREADY_EXISTS);
+    LocationRecord location{2, Narrow(folder_), ""};
+    WriteBytes(folder_ + L"\\Admini\\siec.dat", Str(EncodeLocation(location)));
+    Tkoperta_f& f = Start();
+    EXPECT_EQ(f.DataFolder(), "");
+    EXPECT_EQ(FileBytes(root_admini + L"\\dane_kop_ori_1.dat").size(), 3u);
+    form_.reset();
+    if (made) {
+        for (const wchar_t* name : {L"dane_kop_1.dat", L"dane_kop_log_1.dat", L"dane_kop_ori_1.dat", L"dane_kop_for.dat"})
+            DeleteFileW((root_admini + L"\\" + name).c_str());
+        RemoveDirectoryW(root_admini.c_str());
+    }
 }
 
 TEST_F(TrombelaWindow, AttachLogoLoadsThePicture) {
