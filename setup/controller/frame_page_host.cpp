@@ -35,4 +35,26 @@ void FramePageHost::OnPageCommand(int windowId, int listPosition, int code, cons
     frame_.OnPageCommand(windowId, listPosition, code, commandId, page, layoutName);
 }
 
+int FramePageHost::StartInstallation() { return frame_.StartInstallation(); }
+
+void FramePageHost::SetCancelRequested() { g_CancelRequested = 1; }
+
+void FramePageHost::SetRunFinished() { g_RunFinished = kFlagOn; }
+
+void FramePageHost::TerminateNow() { CMainFrame::TerminateNow(); }
+
+void FramePageHost::SetSetupType(int type) { frame_.m_SetupType = type; }
+
+int FramePageHost::ToggleLaunchOption(int which) {
+    int& flag = which == 0 ? frame_.m_bLaunchFile : frame_.m_bLaunchReadme;
+    flag = flag == kFlagOn ? 0 : kFlagOn;
+    return flag;
+}
+
+void FramePageHost::ChooseLanguage(const std::string& languageName) { frame_.OnLanguageChosen(languageName); }
+
+bool FramePageHost::RunPageBehaviour(pages::CImageWindow& page, const std::string& behaviour) {
+    return frame_.RunPageBehaviour(page, behaviour);
+}
+
 }  // namespace qx

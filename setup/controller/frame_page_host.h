@@ -23,6 +23,14 @@ public:
     void ShowMessage(const std::string& text) override;
     void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
                        pages::CImageWindow* page, const std::string& layoutName) override;
+    int StartInstallation() override;
+    void SetCancelRequested() override;
+    void SetRunFinished() override;
+    void TerminateNow() override;
+    void SetSetupType(int type) override;
+    int ToggleLaunchOption(int which) override;
+    void ChooseLanguage(const std::string& languageName) override;
+    bool RunPageBehaviour(pages::CImageWindow& page, const std::string& behaviour) override;
 
 private:
     CMainFrame& frame_;

@@ -13,6 +13,13 @@ void CMainFrame::ReadBillboards() {}
 void CMainFrame::DecideMergeModules() {}
 void CMainFrame::InstallMergeModules() {}
 void CMainFrame::RunEveryFileAction() {}
+void CMainFrame::OnLanguageChosen(const std::string&) {}
+// The destination browse, the licence and install-for choices and the
+// customer-page commit are page behaviours still to be built: their clicks
+// are consumed and change nothing.
+bool CMainFrame::RunPageBehaviour(pages::CImageWindow&, const std::string& behaviour) {
+    return behaviour != "customer commit";
+}
 // The installation engine is not built yet: the run ends at once, as a run
 // with nothing to do would, and the flow goes on to the next page.
 void CMainFrame::RunEngine() {}

@@ -67,6 +67,8 @@ public:
     void ShowFeatureInfo(const std::string& text);
     void RunFinishActions();
     void RemoveWorkFolder();
+    void OnLanguageChosen(const std::string& languageName);
+    bool RunPageBehaviour(pages::CImageWindow& page, const std::string& behaviour);
 
     const EnvironmentFolders& Folders() const { return m_Folders; }
     const std::string& ThemeFolder() const { return m_Folders.theme; }

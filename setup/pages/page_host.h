@@ -45,6 +45,27 @@ public:
     // A modal message to the user, such as a missing icon file.
     virtual void ShowMessage(const std::string& text) = 0;
 
+    // The progress page starts the installation once it is shown; the call
+    // returns when the run is over (1 after a normal run, 0 when cut short).
+    virtual int StartInstallation() = 0;
+
+    // The confirmed cancel: the flags the installation side polls, then the
+    // immediate end of the process.
+    virtual void SetCancelRequested() = 0;
+    virtual void SetRunFinished() = 0;
+    virtual void TerminateNow() = 0;
+
+    // Set-up type chosen on the setup-type page: 0 typical, 1 minimal, 2 custom.
+    virtual void SetSetupType(int type) = 0;
+    // Launch options of the Complete page (0 the file, 1 the read-me); returns
+    // the new state, 255 on or 0 off.
+    virtual int ToggleLaunchOption(int which) = 0;
+    // The language named on the language page was confirmed.
+    virtual void ChooseLanguage(const std::string& languageName) = 0;
+    // A standard page behaviour bound to an id name (browse, licence, install
+    // for, customer commit); true when it consumed the click.
+    virtual bool RunPageBehaviour(CImageWindow& page, const std::string& behaviour) = 0;
+
     // Page report of a click that the page did not consume: window
     // identifier, list position, action number, id name, the page, and the
     // page's layout file name.

@@ -71,15 +71,22 @@ public:
 protected:
     // Hooks for the command handling and the standard page behaviours.
     // A click (BN_CLICKED) of a control with identifier 3000 to 3030.
-    virtual void OnControlClicked(int windowId) {}
+    virtual void OnControlClicked(int windowId);
     // Enter (IDOK), Escape (IDCANCEL) and the window's close button.
-    virtual void OnEnterKey() {}
-    virtual void OnCancelRequest() {}
+    virtual void OnEnterKey();
+    virtual void OnCancelRequest();
     // After the layout is built and placed, before the finish button is set up.
-    virtual void OnPageStart(const std::string& layoutName) {}
-    virtual void OnTimer(UINT_PTR id) {}
+    virtual void OnPageStart(const std::string& layoutName);
+    virtual void OnTimer(UINT_PTR id);
 
 private:
+    // Page commands (page_commands.cpp).
+    bool RunIdNameBehaviour(const ControlRecord& record);
+    void RunApp(const std::string& argument);
+    void RunCancelPath();
+    void EndPage();
+    void ChooseLanguage();
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void CreateTooltip();

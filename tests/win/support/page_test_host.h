@@ -30,6 +30,25 @@ public:
     void OnPageCommand(int windowId, int listPosition, int code, const std::string& commandId,
                        qx::pages::CImageWindow* page, const std::string& layoutName) override {
         commands.push_back(commandId);
+        reports.push_back(Report{windowId, listPosition, code, commandId, layoutName});
+    }
+    int StartInstallation() override {
+        ++installations;
+        return 1;
+    }
+    void SetCancelRequested() override { cancelRequested = true; }
+    void SetRunFinished() override { runFinished = true; }
+    // A page bench must outlive the cancel path, so the end is only recorded.
+    void TerminateNow() override { ++terminations; }
+    void SetSetupType(int type) override { setupType = type; }
+    int ToggleLaunchOption(int which) override {
+        launch[which] = launch[which] == 255 ? 0 : 255;
+        return launch[which];
+    }
+    void ChooseLanguage(const std::string& languageName) override { languages.push_back(languageName); }
+    bool RunPageBehaviour(qx::pages::CImageWindow&, const std::string& behaviour) override {
+        behaviours.push_back(behaviour);
+        return behaviour != "customer commit";
     }
 
     std::map<std::string, std::string> tokens;
@@ -38,6 +57,15 @@ public:
     qx::pages::CImageWindow* currentPage = nullptr;
     std::vector<std::pair<std::string, int>> featureStates;
     std::vector<std::string> featureInfo, messages, commands;
+    struct Report {
+        int windowId, listPosition, code;
+        std::string idName, layoutName;
+    };
+    std::vector<Report> reports;
+    int installations = 0, terminations = 0, setupType = -1;
+    int launch[2] = {0, 0};
+    bool cancelRequested = false, runFinished = false;
+    std::vector<std::string> languages, behaviours;
     struct FontCall { std::string face; int height, bold, italic, points; };
     std::vector<FontCall> fontCalls;
 
