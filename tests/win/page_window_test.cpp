@@ -57,6 +57,15 @@ std::string WriteLayout(const std::string& name, const std::vector<std::string>&
     return folder;
 }
 
+// A named callback: lambdas do not convert to the 32-bit calling convention.
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
 class PageWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -132,13 +141,7 @@ TEST_F(PageWindowTest, IdNameAdditions) {
     EXPECT_STREQ(entry, "Deutsch");
     // The finish button gets the focus and the page's tooltip.
     HWND tooltip = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
-        char cls[64] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(GetWindow(tooltip, GW_OWNER), page->Handle());
     ASSERT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
