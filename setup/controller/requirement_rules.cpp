@@ -10,11 +10,15 @@ SystemRequirements ReadSystemRequirements(const KeyValueReader& script) {
     r.memory = script.Read("SYSTEM", "2", kShortValueBuffer);
     r.resolution = script.Read("SYSTEM", "3", kShortValueBuffer);
     r.colours = script.Read("SYSTEM", "4", kShortValueBuffer);
-    for (int i = 0; i < 8; ++i)
-        if (script.Read("SYSTEM", "os" + std::to_string(i), kShortValueBuffer) == "Yes") r.osMask += 1 << i;
+    for (int i = 0; i < 8; ++i) {
+        const std::string value = script.Read("SYSTEM", "os" + std::to_string(i), kShortValueBuffer);
+        if (!value.empty()) r.osKeysGiven = true;
+        if (value == "Yes") r.osMask += 1 << i;
+    }
     return r;
 }
 
+bool ChecksOperatingSystem(const SystemRequirements& r) { return r.osKeysGiven && r.osMask != 255; }
 bool ChecksProcessor(const SystemRequirements& r) { return r.processor != "All Processors"; }
 bool ChecksMemory(const SystemRequirements& r) { return r.memory != "Any"; }
 bool ChecksResolution(const SystemRequirements& r) { return r.resolution != "checkSCREEN"; }

@@ -12,10 +12,14 @@ struct SystemRequirements {
     std::string resolution;  // "3": "checkSCREEN" or a resolution
     std::string colours;     // "4": "Any colors" or a colour depth
     int osMask = 0;          // os0 .. os7 that are exactly "Yes"
+    bool osKeysGiven = false; // at least one of os0 .. os7 has a value
 };
 
 SystemRequirements ReadSystemRequirements(const KeyValueReader& script);
 
+// A script that names no system at all states no system requirement; only a
+// mask that lists some systems (or says "No" to them) is tested.
+bool ChecksOperatingSystem(const SystemRequirements& r);
 bool ChecksProcessor(const SystemRequirements& r);
 bool ChecksMemory(const SystemRequirements& r);
 bool ChecksResolution(const SystemRequirements& r);

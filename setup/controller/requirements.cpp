@@ -31,7 +31,7 @@ bool CMainFrame::CheckRequirements() {
     const std::string processorMessage = message(RequirementMessage::Processor);
 
     const CReq probe;
-    if (wanted.osMask != 255 && !probe.OsRequirementMet(wanted.osMask)) {
+    if (ChecksOperatingSystem(wanted) && !probe.OsRequirementMet(wanted.osMask)) {
         ShowRefusal(osMessage);
         return false;
     }

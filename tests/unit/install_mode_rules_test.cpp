@@ -57,6 +57,7 @@ TEST(SystemSection, BuildsTheMaskFromExactYes) {
                 "4=Any colors\n"));
     // The profile rules trim the blank after "Yes" on os5.
     EXPECT_EQ(r.osMask, 1 + 8 + 32 + 128);
+    EXPECT_TRUE(ChecksOperatingSystem(r));
     EXPECT_FALSE(ChecksProcessor(r));
     EXPECT_FALSE(ChecksMemory(r));
     EXPECT_FALSE(ChecksResolution(r));
@@ -65,9 +66,14 @@ TEST(SystemSection, BuildsTheMaskFromExactYes) {
     SystemRequirements all = ReadSystemRequirements(
         IniText("[SYSTEM]\nos0=Yes\nos1=Yes\nos2=Yes\nos3=Yes\nos4=Yes\nos5=Yes\nos6=Yes\nos7=Yes\n"));
     EXPECT_EQ(all.osMask, 255);
+    EXPECT_FALSE(ChecksOperatingSystem(all)) << "all eight systems: the probe is skipped";
+    SystemRequirements noneAllowed = ReadSystemRequirements(IniText("[SYSTEM]\nos0=No\nos5=no\n"));
+    EXPECT_EQ(noneAllowed.osMask, 0);
+    EXPECT_TRUE(ChecksOperatingSystem(noneAllowed)) << "mask 0 goes to the probe";
     // An absent section asks for everything it can: empty texts are not the skip words.
     SystemRequirements none = ReadSystemRequirements(IniText(""));
     EXPECT_EQ(none.osMask, 0);
+    EXPECT_FALSE(ChecksOperatingSystem(none)) << "a script naming no system asks for none";
     EXPECT_TRUE(ChecksProcessor(none));
     EXPECT_TRUE(ChecksMemory(none));
     EXPECT_TRUE(ChecksResolution(none));
