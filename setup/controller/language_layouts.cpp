@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace qx {
 
 namespace {
@@ -41,6 +43,26 @@ bool ApplyLanguageToLayouts(const std::string& themeFolder, const std::string& l
             WritePrivateProfileStringA("DADOS", write.first.c_str(), write.second.c_str(), path.c_str());
     }
     return true;
+}
+
+bool WriteLanguageList(const std::string& packageFolder, const std::string& workFolder) {
+    const std::string folder = IsFolder(packageFolder + "languages") ? packageFolder + "languages\\" : packageFolder;
+    std::vector<std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE raw = FindFirstFileA((folder + "*.lan").c_str(), &found);
+    if (raw != INVALID_HANDLE_VALUE) {
+        unique_find_handle search(raw);
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(found.cFileName);
+        } while (FindNextFileA(search.get(), &found));
+    }
+    const std::string text = LanguageListText(files);
+    unique_file_handle file(CreateFileA((workFolder + kLanguageListFile).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    return WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
 }
 
 std::string LanguageFileFor(const std::string& packageFolder, const std::string& name) {

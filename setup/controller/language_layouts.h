@@ -14,6 +14,11 @@ int GetUiLanguage();
 // every caption. Layouts missing from the theme are skipped.
 bool ApplyLanguageToLayouts(const std::string& themeFolder, const std::string& languageFile);
 
+// Writes the names of the package's language files (from its languages
+// folder, or the package folder when there is none) as the list file into
+// the work folder. False when it cannot be written.
+bool WriteLanguageList(const std::string& packageFolder, const std::string& workFolder);
+
 // The language file for a name, by the package's folder rule.
 std::string LanguageFileFor(const std::string& packageFolder, const std::string& name);
 

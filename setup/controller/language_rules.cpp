@@ -2,6 +2,9 @@
 
 #include "setup/base/table_limits.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace qx {
 
 namespace {
@@ -93,6 +96,23 @@ std::string LanguageNameForId(int id) {
 std::string LanguageFileLocation(const std::string& packageFolder, const std::string& name,
                                  bool languagesFolderExists) {
     return packageFolder + (languagesFolderExists ? "languages\\" : "") + name + ".lan";
+}
+
+std::string LanguageListText(std::vector<std::string> fileNames) {
+    auto lower = [](std::string t) {
+        for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    std::vector<std::string> names;
+    for (const auto& file : fileNames) {
+        if (file.size() <= 4 || lower(file.substr(file.size() - 4)) != ".lan") continue;
+        if (lower(file) == "language.lan") continue;
+        names.push_back(file.substr(0, file.size() - 4));
+    }
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const auto& n : names) text += n + "\r\n";
+    return text;
 }
 
 const std::vector<std::string>& StandardLayouts() {

@@ -16,6 +16,13 @@ std::string LanguageNameForId(int id);
 std::string LanguageFileLocation(const std::string& packageFolder, const std::string& name,
                                  bool languagesFolderExists);
 
+// The language list offered on the language page: the names of the given
+// language files (file names with ".lan", any case), without the package's
+// own language.lan, sorted, one per CR LF line. It is written to the work
+// folder as kLanguageListFile, where a combo box of the page can read it.
+constexpr const char* kLanguageListFile = "languages.lst";
+std::string LanguageListText(std::vector<std::string> fileNames);
+
 // The standard layouts, in the order a language is applied to them.
 const std::vector<std::string>& StandardLayouts();
 

@@ -13,7 +13,6 @@ void CMainFrame::ReadBillboards() {}
 void CMainFrame::DecideMergeModules() {}
 void CMainFrame::InstallMergeModules() {}
 void CMainFrame::RunEveryFileAction() {}
-void CMainFrame::OnLanguageChosen(const std::string&) {}
 // The destination browse, the licence and install-for choices and the
 // customer-page commit are page behaviours still to be built: their clicks
 // are consumed and change nothing.

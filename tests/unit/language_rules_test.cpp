@@ -59,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"welcome.lcd", "IDC_TITLE", "", ""}, KeyCase{"askuser.lcd", "IDCANCEL", "", ""},
         KeyCase{"Welcome.lcd", "IDCANCEL", "", ""}, KeyCase{"welcome.lcd", "idcancel", "", ""}));
 
+TEST(LanguageList, NamesTheLanguageFilesOnly) {
+    EXPECT_EQ(LanguageListText({"Polish.lan", "English.LAN", "language.lan", "readme.txt", ".lan", "German.lan"}),
+              "English\r\nGerman\r\nPolish\r\n");
+    EXPECT_EQ(LanguageListText({}), "");
+}
+
 TEST(LanguageLayouts, AreAppliedInTheFixedOrder) {
     EXPECT_EQ(StandardLayouts(),
               (std::vector<std::string>{"welcome.lcd", "license.lcd", "readme.lcd", "customer.lcd", "destination.lcd",
