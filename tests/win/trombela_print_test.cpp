@@ -268,6 +268,19 @@ protected:
 TEST_F(TrombelaPrint, DefaultsAt300DpiThenLandscapeForOneJob) {
     ASSERT_NE(StartProgram(), nullptr);
     FillTexts();
+    {
+        // Cancelling the print dialog prints nothing.
+        DialogAnswerer::Action cancel;
+        cancel.kind = DialogAnswerer::kPrintDialog;
+        cancel.button = IDCANCEL;
+        DialogAnswerer answerer(process_.dwProcessId, cancel, 60000);
+        PostClick(FindControl(window_, ids::kSpeedButton4));
+        ASSERT_TRUE(answerer.Finish());
+        Sleep(3000);
+        std::string pending;
+        RunUnix("lpstat -o PDF; find \"$HOME/PDF\" -name '*.pdf' -newer '" + marker_ + "'", &pending);
+        EXPECT_EQ(pending, "");
+    }
     const PrintedPage portrait = Print();
     EXPECT_LT(portrait.width, portrait.height) << portrait.pdf;
     ExpectDefaultEnvelope(portrait, 300);
