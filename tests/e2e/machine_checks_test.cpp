@@ -3,8 +3,10 @@
 // page-entry program, and a language picked from the system.
 #include "tests/win/support/mc_http_server.h"
 
+#include "support/layout_text.h"
 #include "support/package_fixture.h"
 #include "support/setup_run.h"
+#include "support/wizard_driver.h"
 
 #include "setup/controller/language_rules.h"
 
@@ -289,6 +291,112 @@ TEST(MachineChecks, AutoDetectWithoutItsLanguageFileKeepsTheShippedCaptions) {
     ASSERT_TRUE(run.Started());
     ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout)) << "the wizard still starts";
     EXPECT_EQ(ReadFileBytes(package + "theme\\welcome.lcd"), WelcomeLayout());
+}
+
+
+// A package with these wizard pages (test layouts) and extra files.
+PlainPackage PagesPackage(const std::string& appinfoExtra, const std::vector<std::string>& pages,
+                          const std::string& sections, const std::string& code) {
+    std::string list = "[DIALOGLIST]\r\nTOTAL1=" + std::to_string(pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i) list += "\r\nW" + std::to_string(i) + "=" + pages[i];
+    std::string inf = SetupInf(appinfoExtra, sections, code);
+    inf.replace(inf.find("[DIALOGLIST]\r\nTOTAL1=0"), std::string("[DIALOGLIST]\r\nTOTAL1=0").size(), list);
+    PlainPackage plain{inf, MinimalDataInf(), {}};
+    for (const auto& page : pages)
+        plain.files["theme\\" + page] = LayoutText(page.substr(0, page.size() - 4), WizardButtons());
+    return plain;
+}
+
+TEST(MachineChecks, RunOnceActionsRunOnTheFirstEntryOnly) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    const std::string once = std::string(temp) + "qxmc_ready_once_" + pid + ".txt";
+    const std::string every = std::string(temp) + "qxmc_ready_every_" + pid + ".txt";
+    DeleteFileA(once.c_str());
+    DeleteFileA(every.c_str());
+    const std::string actions = "[FILEACTION]\r\nTOTAL=2\r\n"
+                                "B0=" + SelfPath() + "\r\nC0=" + kAppendFlag + once +
+                                "\r\nE0=Ready to Install\r\nG0=Yes\r\nH0=Yes\r\nL0=255\r\n"
+                                "B1=" + SelfPath() + "\r\nC1=" + kAppendFlag + every +
+                                "\r\nE1=ready.lcd\r\nG1=No\r\nH1=Yes\r\nL1=255\r\n";
+    std::string package = BuildTestPackage(
+        "runonce", PagesPackage("", {"welcome.lcd", "ready.lcd"}, actions, FreshProductCode("once")));
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    const DWORD id = run.Process().Id();
+    auto welcome = WaitForPage(id, "welcome");
+    ASSERT_TRUE(welcome);
+    EXPECT_EQ(ReadAll(every), "") << "not entered yet";
+    ASSERT_TRUE(Press(*welcome, "Next >"));
+    auto ready = WaitForPage(id, "ready", welcome->hwnd);
+    ASSERT_TRUE(ready);
+    EXPECT_EQ(ReadAll(once), "ran\n");
+    EXPECT_EQ(ReadAll(every), "ran\n");
+    ASSERT_TRUE(Press(*ready, "< Back"));
+    auto again = WaitForPage(id, "welcome", ready->hwnd);
+    ASSERT_TRUE(again);
+    ASSERT_TRUE(Press(*again, "Next >"));
+    ASSERT_TRUE(WaitForPage(id, "ready", again->hwnd));
+    EXPECT_EQ(ReadAll(once), "ran\n") << "run once: not on the second entry";
+    EXPECT_EQ(ReadAll(every), "ran\nran\n") << "every entry of the page";
+    DeleteFileA(once.c_str());
+    DeleteFileA(every.c_str());
+}
+
+// The demo theme's language page, its combo box reading the language list.
+std::string AskUserLayout() {
+    std::string layout = ReadFileBytes(WinePath(QX_SOURCE_DIR) + "\\demo\\package\\theme\\askuser.lcd");
+    const std::string record = "3006,t=1";
+    const std::size_t at = layout.find(record);
+    if (at == std::string::npos) return std::string();
+    layout.replace(at, record.size(), std::string("3006,t=3\r\n3006,1=Caption||0\r\n3006,2=List|") +
+                                          kLanguageListFile + "|0");
+    return layout;
+}
+
+TEST(MachineChecks, AskUserOffersTheLanguagesAndTheChoiceRewritesThePages) {
+    const std::string layout = AskUserLayout();
+    ASSERT_FALSE(layout.empty());
+    const std::string demo = WinePath(QX_SOURCE_DIR) + "\\demo\\package\\";
+    PlainPackage plain = PagesPackage("METHOD=Ask User\r\n", {"welcome.lcd", "ready.lcd"}, "", FreshProductCode("ask"));
+    plain.files["theme\\askuser.lcd"] = layout;
+    plain.files["languages\\English.lan"] = ReadFileBytes(demo + "languages\\English.lan");
+    plain.files["languages\\Polish.lan"] = ReadFileBytes(demo + "languages\\Polish.lan");
+    std::string package = BuildTestPackage("askuser", plain);
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    const DWORD id = run.Process().Id();
+
+    std::optional<ui::WindowInfo> combo;
+    auto page = ui::WaitForWindow(
+        id,
+        [&](const ui::WindowInfo& w) {
+            combo = ui::FindChild(w.hwnd, [](const ui::WindowInfo& c) { return c.className == "ComboBox"; });
+            return combo.has_value();
+        },
+        kStartTimeout);
+    ASSERT_TRUE(page) << "the language page";
+    EXPECT_FALSE(Saw(run, "1")) << "the wizard waits for the choice";
+    ASSERT_EQ(SendMessageA(combo->hwnd, CB_GETCOUNT, 0, 0), 2);
+    // The list is sorted: English, Polish; the package language is chosen at first.
+    EXPECT_EQ(SendMessageA(combo->hwnd, CB_GETCURSEL, 0, 0), 0);
+    ui::SaveWindowImage(page->hwnd, ArtifactFolder("e2e") + "language_page.bmp");
+    SendMessageA(combo->hwnd, CB_SETCURSEL, 1, 0);
+    auto ok = ui::FindChildByText(page->hwnd, "OK");
+    ASSERT_TRUE(ok);
+    ui::ClickButton(ok->hwnd);
+
+    auto welcome = WaitForPage(id, "welcome");
+    ASSERT_TRUE(welcome) << "the wizard starts after the choice";
+    EXPECT_TRUE(ui::FindChildByText(welcome->hwnd, "Dalej >"));
+    EXPECT_TRUE(ui::FindChildByText(welcome->hwnd, "< Wstecz"));
+    EXPECT_TRUE(ui::FindChildByText(welcome->hwnd, "Anuluj"));
+    EXPECT_FALSE(ui::FindChildByText(welcome->hwnd, "Next >"));
+    Sleep(300);
+    ui::SaveWindowImage(welcome->hwnd, ArtifactFolder("e2e") + "language_welcome_polish.bmp");
+    EXPECT_EQ(ProfileValue(package + "theme\\ready.lcd", "DADOS", LayoutPropertyKey(1, 1).c_str()),
+              "Caption|< Wstecz|0") << "every standard layout is rewritten";
 }
 
 }  // namespace
