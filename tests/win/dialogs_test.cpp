@@ -82,7 +82,9 @@ TEST_F(DialogTest, CancelSetupModesShowTheirTextsAndButtons) {
         EXPECT_EQ(text->text, c.text);
         EXPECT_EQ(cancel->text, c.cancelCaption);
         EXPECT_EQ(ok->visible, c.okShown);
-        if (c.okShown) EXPECT_EQ(ok->text, "Yes");
+        if (c.okShown) {
+            EXPECT_EQ(ok->text, "Yes");
+        }
         // Template 142 is 248 x 75 dialog units.
         RECT units = {0, 0, 248, 75}, client;
         MapDialogRect(dlg, &units);

@@ -23,6 +23,26 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
+struct TopLevelSearch {
+    DWORD pid;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+// Named callbacks: on 32-bit Windows a lambda cannot become a stdcall pointer.
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lp) {
+    auto* c = reinterpret_cast<TopLevelSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == c->pid && (!c->visibleOnly || IsWindowVisible(hwnd))) c->found.push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
 }  // namespace
 
 WindowInfo Describe(HWND hwnd) {
@@ -38,20 +58,8 @@ WindowInfo Describe(HWND hwnd) {
 }
 
 std::vector<WindowInfo> TopLevelWindows(DWORD processId, bool visibleOnly) {
-    struct Ctx {
-        DWORD pid;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } ctx{processId, visibleOnly, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == c->pid && (!c->visibleOnly || IsWindowVisible(hwnd))) c->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
+    TopLevelSearch ctx{processId, visibleOnly, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&ctx));
     std::vector<WindowInfo> out;
     for (HWND h : ctx.found) out.push_back(Describe(h));
     return out;
@@ -59,13 +67,7 @@ std::vector<WindowInfo> TopLevelWindows(DWORD processId, bool visibleOnly) {
 
 std::vector<WindowInfo> Children(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
     std::vector<WindowInfo> out;
     for (HWND h : found) out.push_back(Describe(h));
     return out;
