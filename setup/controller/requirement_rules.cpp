@@ -19,7 +19,9 @@ SystemRequirements ReadSystemRequirements(const KeyValueReader& script) {
 }
 
 bool ChecksOperatingSystem(const SystemRequirements& r) { return r.osKeysGiven && r.osMask != 255; }
-bool ChecksProcessor(const SystemRequirements& r) { return r.processor != "All Processors"; }
+// Every name contains the empty text, so an empty value is skipped rather
+// than paying the second the processor identification takes.
+bool ChecksProcessor(const SystemRequirements& r) { return r.processor != "All Processors" && !r.processor.empty(); }
 bool ChecksMemory(const SystemRequirements& r) { return r.memory != "Any"; }
 bool ChecksResolution(const SystemRequirements& r) { return r.resolution != "checkSCREEN"; }
 bool ChecksColours(const SystemRequirements& r) { return r.colours != "Any colors"; }

@@ -27,8 +27,22 @@ constexpr const char* kAppendFlag = "--qx-append=";
 
 // Started as a page-entry program, this test program appends one line to the
 // file it is given and ends.
+// Copied in as the maintenance program, it records the command line that the
+// previous-version removal gives it.
+constexpr const char* kRemovalMarker = "\"/S\" {QX-MC-";
+
+std::string RemovalRecord() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + "qxmc_removal.txt";
+}
+
 const bool kActedAsChild = [] {
     std::string line = GetCommandLineA();
+    if (line.find(kRemovalMarker) != std::string::npos) {
+        std::ofstream(RemovalRecord(), std::ios::app | std::ios::binary) << line << "\n";
+        ExitProcess(0);
+    }
     const std::size_t at = line.find(kAppendFlag);
     if (at == std::string::npos) return false;
     std::ofstream(line.substr(at + std::strlen(kAppendFlag)), std::ios::app | std::ios::binary) << "ran\n";
@@ -112,13 +126,13 @@ TEST(MachineChecks, UpgradeWithoutAPreviousVersionRefuses) {
 
 class UninstallEntry {
 public:
-    UninstallEntry(const std::string& code, const std::string& value) {
+    UninstallEntry(const std::string& code, const std::string& value, const char* name = "LastInstallationPath") {
         key_ = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + code;
         HKEY h = nullptr;
         ok_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) ==
               ERROR_SUCCESS;
         if (!ok_) return;
-        ok_ = RegSetValueExA(h, "LastInstallationPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        ok_ = RegSetValueExA(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                              static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
         RegCloseKey(h);
     }
@@ -397,6 +411,71 @@ TEST(MachineChecks, AskUserOffersTheLanguagesAndTheChoiceRewritesThePages) {
     ui::SaveWindowImage(welcome->hwnd, ArtifactFolder("e2e") + "language_welcome_polish.bmp");
     EXPECT_EQ(ProfileValue(package + "theme\\ready.lcd", "DADOS", LayoutPropertyKey(1, 1).c_str()),
               "Caption|< Wstecz|0") << "every standard layout is rewritten";
+}
+
+std::string WindowsFolder() {
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+TEST(MachineChecks, NewInstallationRemovesARegisteredPreviousVersionFirst) {
+    const std::string qxexec = WindowsFolder() + "\\qxexec.exe";
+    ASSERT_TRUE(CopyFileA(SelfPath().c_str(), qxexec.c_str(), FALSE));
+    DeleteFileA(RemovalRecord().c_str());
+    const std::string code = FreshProductCode("new");
+    UninstallEntry entry(code, "Trombela 1.0", "DisplayName");
+    ASSERT_TRUE(entry.Ok());
+    std::string package = BuildTestPackage(
+        "removal", PlainPackage{SetupInf("a26=New Installation\r\na29=Yes\r\n", "", code), MinimalDataInf(), {}});
+    {
+        SetupRun run(package);
+        ASSERT_TRUE(run.Started());
+        ASSERT_TRUE(run.Monitor().WaitForText("6", kStartTimeout));
+        // Waited for: the maintenance program has finished before the page list is read.
+        const std::string record = ReadAll(RemovalRecord());
+        EXPECT_EQ(record, " \"/S\" " + code + "\n");
+        ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    }
+    // Without a registered previous version nothing is started.
+    DeleteFileA(RemovalRecord().c_str());
+    std::string fresh = BuildTestPackage(
+        "noremoval", PlainPackage{SetupInf("a26=New Installation\r\na29=Yes\r\n", "", FreshProductCode("fresh")),
+                                  MinimalDataInf(), {}});
+    {
+        SetupRun run(fresh);
+        ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+        EXPECT_EQ(ReadAll(RemovalRecord()), "");
+    }
+    DeleteFileA(qxexec.c_str());
+}
+
+TEST(MachineChecks, StartPageConditionShowsItsMessageWhenItHolds) {
+    const std::string conditions =
+        "[CONDITIONS]\r\nTOTAL=2\r\n"
+        "A0=Holds\r\nB0=<ProductVersion>\r\nC0=>=\r\nD0=2\r\nE0=start.lcd\r\nF0=1\r\n00=ShowMessage(Welcome back);\r\n"
+        "A1=Fails\r\nB1=<ProductVersion>\r\nC1=<\r\nD1=2\r\nE1=start.lcd\r\nF1=1\r\n10=ShowMessage(Never shown);\r\n";
+    std::string package =
+        BuildTestPackage("condition", PlainPackage{SetupInf("", conditions, FreshProductCode("cond")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    auto box = ui::WaitForMessageBox(run.Process().Id(), kStartTimeout);
+    ASSERT_TRUE(box) << Joined(run);
+    EXPECT_EQ(box->text, "Welcome back");
+    EXPECT_TRUE(Saw(run, "a9"));
+    EXPECT_FALSE(Saw(run, "a10")) << "the message is modal";
+    ASSERT_TRUE(ui::AnswerMessageBox(*box, "OK"));
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(box->hwnd); }, milliseconds(5000)));
+    // Pages are dialogs too, so look for the text itself.
+    EXPECT_FALSE(ui::WaitUntil(
+        [&] {
+            for (const auto& w : ui::TopLevelWindows(run.Process().Id()))
+                if (ui::FindChildByText(w.hwnd, "Never shown")) return true;
+            return false;
+        },
+        milliseconds(1500)))
+        << "the failing condition shows nothing";
 }
 
 }  // namespace
