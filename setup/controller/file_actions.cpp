@@ -1,32 +1,13 @@
 // Page-entry file actions: the package's programs, library procedures and
 // web pages run when a page is entered or at Finish.
 #include "setup/base/profile_reader.h"
-#include "setup/base/unique_handle.h"
 #include "setup/controller/file_action_records.h"
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
 #include "setup/controller/process_launch.h"
 
-#include <vector>
 
 namespace qx {
-
-namespace {
-
-// The library procedure receives a writable 255-character buffer holding the
-// installation folder. -1 when the library or the procedure is missing.
-int CallLibraryProcedure(const std::string& library, const std::string& procedure, const std::string& installDir) {
-    unique_module module(LoadLibraryA(library.c_str()));
-    if (!module) return -1;
-    using Procedure = int(WINAPI*)(char*);
-    auto call = reinterpret_cast<Procedure>(reinterpret_cast<void*>(GetProcAddress(module.get(), procedure.c_str())));
-    if (!call) return -1;
-    std::vector<char> buffer(255, '\0');
-    installDir.copy(buffer.data(), buffer.size() - 1);
-    return call(buffer.data());
-}
-
-}  // namespace
 
 void CMainFrame::ReadFileActions() {
     int total = 0;

@@ -29,4 +29,17 @@ void ShellOpen(const std::string& target, const std::string& parameters) {
                   SW_SHOWDEFAULT);
 }
 
+int CallLibraryProcedure(const std::string& library, const std::string& procedure, const std::string& installDir) {
+    unique_module module(LoadLibraryA(library.c_str()));
+    if (!module) return -1;
+    using Procedure = int(WINAPI*)(char*);
+    auto call = reinterpret_cast<Procedure>(reinterpret_cast<void*>(GetProcAddress(module.get(), procedure.c_str())));
+    if (!call) return -1;
+    // A longer folder is cut to what the buffer holds; the procedure may write
+    // up to its end.
+    std::vector<char> buffer(255, '\0');
+    installDir.copy(buffer.data(), buffer.size() - 1);
+    return call(buffer.data());
+}
+
 }  // namespace qx

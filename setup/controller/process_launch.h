@@ -14,4 +14,10 @@ bool StartProgramAndWait(const std::string& program, const std::string& paramete
 // Opens a file or web address with the shell's default action; no waiting.
 void ShellOpen(const std::string& target, const std::string& parameters);
 
+// Loads the library, calls the procedure with one argument, a writable
+// 255-character buffer holding the installation folder (standard Windows
+// calling convention, integer result), and unloads it again. -1 when the
+// library or the procedure is missing.
+int CallLibraryProcedure(const std::string& library, const std::string& procedure, const std::string& installDir);
+
 }  // namespace qx

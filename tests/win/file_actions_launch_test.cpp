@@ -58,4 +58,15 @@ TEST(FileActionLaunch, RefusesWhatItCannotStart) {
     EXPECT_FALSE(qx::StartProgramAndWait(std::string(256, 'a') + ".exe", ""));
 }
 
+TEST(FileActionLibrary, CallsTheProcedureWithTheInstallationFolder) {
+    // A system procedure of the same shape: it reports the length of the text it gets.
+    const std::string folder = "C:\\Program Files\\Trombela\\";
+    EXPECT_EQ(qx::CallLibraryProcedure("kernel32.dll", "lstrlenA", folder), static_cast<int>(folder.size()));
+    EXPECT_EQ(qx::CallLibraryProcedure("kernel32.dll", "lstrlenA", "X"), 1);
+    EXPECT_EQ(qx::CallLibraryProcedure("kernel32.dll", "lstrlenA", std::string(400, 'a')), 254)
+        << "the folder is cut to the 255-character buffer";
+    EXPECT_EQ(qx::CallLibraryProcedure("kernel32.dll", "NoSuchProcedure", "X"), -1);
+    EXPECT_EQ(qx::CallLibraryProcedure("C:\\no\\such.dll", "lstrlenA", "X"), -1);
+}
+
 }  // namespace
