@@ -68,6 +68,8 @@ public:
     void RunFinishActions();
     void RemoveWorkFolder();
     void OnLanguageChosen(const std::string& languageName);
+    // Keyboard navigation, Enter and Escape of the live page windows.
+    bool TranslatePageMessage(MSG& msg);
     bool RunPageBehaviour(pages::CImageWindow& page, const std::string& behaviour);
 
     const EnvironmentFolders& Folders() const { return m_Folders; }

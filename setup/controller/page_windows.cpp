@@ -1,7 +1,6 @@
 // The frame's page windows: creating the next one, closing the old ones.
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
-#include "setup/controller/modeless_dialogs.h"
 #include "setup/pages/page_window.h"
 
 namespace qx {
@@ -19,21 +18,18 @@ void CMainFrame::OpenPage(const std::string& layoutName, int pageIndex, int page
     pages::CImageWindow* raw = page.get();
     for (auto& old : m_PageWindows) {
         if (old) {
-            UnregisterModelessDialog(old->Handle());
             old->Close();
             m_RetiredPages.push_back(std::move(old));
         }
     }
     m_PageWindows.clear();
     m_PageWindows.push_back(std::move(page));
-    RegisterModelessDialog(raw->Handle());
     m_pCurrentPage = raw;
     if (!m_RetiredPages.empty()) PostMessageA(Hwnd(), kDeleteRetiredPages, 0, 0);
 }
 
 void CMainFrame::ClosePage(pages::CImageWindow* page) {
     if (!page) return;
-    UnregisterModelessDialog(page->Handle());
     page->Close();
     if (m_pCurrentPage == page) m_pCurrentPage = nullptr;
 }
@@ -42,6 +38,12 @@ bool CMainFrame::HandlePageMessage(UINT msg) {
     if (msg != kDeleteRetiredPages) return false;
     m_RetiredPages.clear();
     return true;
+}
+
+bool CMainFrame::TranslatePageMessage(MSG& msg) {
+    for (auto& page : m_PageWindows)
+        if (page && page->TranslatePageMessage(msg)) return true;
+    return false;
 }
 
 void CMainFrame::ShowFeatureInfo(const std::string& text) {

@@ -51,6 +51,7 @@ bool CQuendrixSetupApp::InitInstance() {
 int CQuendrixSetupApp::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (m_pMainFrame && m_pMainFrame->TranslatePageMessage(msg)) continue;
         if (RouteToModelessDialog(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
