@@ -413,6 +413,85 @@ TEST(MachineChecks, AskUserOffersTheLanguagesAndTheChoiceRewritesThePages) {
               "Caption|< Wstecz|0") << "every standard layout is rewritten";
 }
 
+TEST(MachineChecks, WorksOutEverySourceOfVariablesInTableOrder) {
+    char tempBuf[MAX_PATH];
+    GetTempPathA(MAX_PATH, tempBuf);
+    const std::string temp = tempBuf, pid = std::to_string(GetCurrentProcessId());
+    // Registry, INI file, files and a window that the variables look for.
+    const std::string key = "Software\\QxMachineChecks\\" + pid;
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    const char value[] = "from the registry";
+    RegSetValueExA(h, "Edition", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+    RegCloseKey(h);
+    const std::string ini = temp + "qxmc_vars_" + pid + ".ini";
+    WriteFileBytes(ini, "[Product]\r\nChannel=beta\r\nEmpty=\r\n");
+    const std::string folder = temp + "qxmc_find_" + pid;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WriteFileBytes(folder + "\\data.bin", "x");
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QxMachineChecksWindow";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowA(wc.lpszClassName, "Trombela 1.0", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+
+    std::string v = "[VARIABLES]\r\nTOTAL=60\r\n";
+    auto add = [&](int k, const std::string& keys) {
+        std::string text = keys;
+        std::string n = std::to_string(k), out;
+        // Each "X=" of the list becomes "X<k>=".
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            out += text[i];
+            if (i + 1 < text.size() && text[i + 1] == '=' && (i == 0 || text[i - 1] == '\n')) out += n;
+        }
+        v += out;
+    };
+    add(0, "A=<Edition>\r\nB=none\r\nD=Registry\r\nE=HKEY_CURRENT_USER\r\nF=" + key + "\r\nG=Edition\r\n");
+    add(1, "A=<NoValue>\r\nB=fallback\r\nD=Registry\r\nE=HKEY_CURRENT_USER\r\nF=" + key + "\r\nG=Missing\r\n");
+    add(2, "A=<BadRoot>\r\nB=fallback\r\nD=Registry\r\nE=HKCU\r\nF=" + key + "\r\nG=Edition\r\n");
+    add(3, "A=<Channel>\r\nB=stable\r\nD=INI Files\r\nH=" + ini + "\r\nI=Product\r\nJ=Channel\r\n");
+    add(4, "A=<EmptyIni>\r\nB=stable\r\nD=INI Files\r\nH=" + ini + "\r\nI=Product\r\nJ=Empty\r\n");
+    add(5, "A=<NoIni>\r\nB=stable\r\nD=INI Files\r\nH=" + temp + "qxmc_none.ini\r\nI=Product\r\nJ=Channel\r\n");
+    add(6, "A=<HasFolder>\r\nD=Find File/Folder\r\nL=" + folder + "\\\r\n");
+    add(7, "A=<HasPattern>\r\nD=Find File/Folder\r\nL=" + folder + "\\*.bin\r\n");
+    add(8, "A=<NoPattern>\r\nB=TRUE\r\nD=Find File/Folder\r\nL=" + folder + "\\*.txt\r\n");
+    add(9, "A=<Window>\r\nD=Find Window\r\nP=QxMachineChecksWindow\r\nQ=Trombela 1.0\r\n");
+    add(10, "A=<OtherTitle>\r\nD=Find Window\r\nP=QxMachineChecksWindow\r\nQ=Trombela 2.0\r\n");
+    add(11, "A=<Typo>\r\nB=default\r\nD=Retrieve from Web\r\nO=http://127.0.0.1/x\r\n");
+    // A later entry's texts see the earlier values.
+    add(12, "A=<IniDir>\r\nB=" + temp + "\r\nD=Nowhere\r\n");
+    add(13, "A=<Uses>\r\nB=missed\r\nD=INI Files\r\nH=<IniDir>qxmc_vars_" + pid + ".ini\r\nI=Product\r\nJ=Channel\r\n");
+    for (int k = 14; k < 60; ++k) add(k, "A=<V" + std::to_string(k) + ">\r\nB=" + std::to_string(k) + "\r\nD=Nowhere\r\n");
+    std::string package =
+        BuildTestPackage("sources", PlainPackage{SetupInf("", v, FreshProductCode("src")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+    const std::vector<std::string> expected = {
+        "VAR <Edition>=from the registry", "VAR <NoValue>=fallback",  "VAR <BadRoot>=fallback",
+        "VAR <Channel>=beta",              "VAR <EmptyIni>=stable",   "VAR <NoIni>=stable",
+        "VAR <HasFolder>=TRUE",            "VAR <HasPattern>=TRUE",   "VAR <NoPattern>=FALSE",
+        "VAR <Window>=TRUE",               "VAR <OtherTitle>=FALSE",  "VAR <Typo>=",
+        "VAR <IniDir>=" + temp,            "VAR <Uses>=beta",
+    };
+    std::vector<std::string> vars;
+    for (const auto& t : Texts(run))
+        if (t.rfind("VAR ", 0) == 0) vars.push_back(t);
+    ASSERT_EQ(vars.size(), 50u) << "the table holds 50 variables; the rest are ignored";
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(vars[i], expected[i]);
+    EXPECT_EQ(vars.back(), "VAR <V49>=49");
+
+    DestroyWindow(window);
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+    DeleteFileA(ini.c_str());
+    DeleteFileA((folder + "\\data.bin").c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 std::string WindowsFolder() {
     char folder[MAX_PATH];
     GetWindowsDirectoryA(folder, MAX_PATH);
