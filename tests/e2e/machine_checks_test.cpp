@@ -9,6 +9,7 @@
 #include "support/wizard_driver.h"
 
 #include "setup/controller/language_rules.h"
+#include "setup/probes/os_version.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -102,6 +103,18 @@ TEST(MachineChecks, RefusesAMachineWithTooLittleMemory) {
     SetupRun run(package);
     ASSERT_TRUE(run.Started());
     ExpectRefusal(run, "The amount of RAM is not adequate for running Trombela.", "2", "3");
+}
+
+TEST(MachineChecks, RefusesASystemTheScriptDoesNotList) {
+    const std::string name = ShortSystemName(RunningOsVersion());
+    if (name.empty()) GTEST_SKIP() << "this system is none of the named ones, so no mask can refuse it";
+    const std::string system = "[SYSTEM]\r\nos0=No\r\nos1=No\r\nos2=No\r\nos3=No\r\nos4=No\r\nos5=No\r\nos6=No\r\n"
+                               "os7=No\r\n1=All Processors\r\n2=Any\r\n3=checkSCREEN\r\n4=Any colors\r\n";
+    std::string package =
+        BuildTestPackage("nosystem", PlainPackage{SetupInf("", system, FreshProductCode("os")), MinimalDataInf(), {}});
+    SetupRun run(package);
+    ASSERT_TRUE(run.Started());
+    ExpectRefusal(run, "The operating system is not adequate for running Trombela.", "256 0", "3");
 }
 
 TEST(MachineChecks, TakesRefusalTextsFromTheLanguageFile) {
