@@ -13,10 +13,11 @@ using std::chrono::milliseconds;
 
 namespace {
 
+// The captions a wizard's way forward carries, with or without accelerator.
 bool IsForwardButton(const WindowInfo& w) {
     if (!w.visible || !w.enabled) return false;
-    for (const char* label : {"Next", "Install", "Finish", "OK", "Yes"})
-        if (w.text.find(label) != std::string::npos) return true;
+    for (const char* label : {"&Next >", "Next >", "&Install", "Install", "&Finish", "Finish"})
+        if (w.text == label) return true;
     return false;
 }
 
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
             std::string path = ScreenPath(screens, ++shot, w.text.empty() ? w.className : w.text);
             if (SaveWindowImage(w.hwnd, path)) std::printf("screenshot: %s\n", path.c_str());
         }
+        // The set-up type page needs a choice; the walk takes the usual one.
+        for (const auto& w : windows)
+            if (auto typical = FindChild(w.hwnd, [](const WindowInfo& c) { return c.text == "Typical"; }))
+                ClickButton(typical->hwnd);
         // The page on top is the one to move on from.
         HWND page = nullptr;
         std::optional<WindowInfo> forward;
