@@ -27,4 +27,11 @@ fi
 if [ -x tools/env/cups-start.sh ]; then tools/env/cups-start.sh; fi
 bench_start_display
 echo "== Windows tests under Wine ($bench, DISPLAY=$DISPLAY)"
-(cd "$bench" && ctest --output-on-failure --timeout 600)
+status=0
+(cd "$bench" && ctest --output-on-failure --timeout 600) || status=$?
+# Screenshots the Windows tests saved, as PNG for a person to look at.
+find "$bench/artifacts" -name '*.bmp' 2>/dev/null | while read -r bmp; do
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+[ -d "$bench/artifacts" ] && echo "screenshots: $bench/artifacts/"
+exit $status
