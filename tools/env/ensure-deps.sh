@@ -20,6 +20,7 @@ command -v convert >/dev/null || need+=(imagemagick)
 # Wine's own Tahoma and MS Sans Serif, the faces the envelope program asks for.
 [ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
 command -v openssl >/dev/null || need+=(openssl)
+command -v file >/dev/null || need+=(file)
 if [ ${#need[@]} -eq 0 ]; then exit 0; fi
 echo "installing: ${need[*]}" >&2
 if [ "$(id -u)" != 0 ]; then echo "run as root to install: ${need[*]}" >&2; exit 1; fi
