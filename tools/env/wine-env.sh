@@ -55,7 +55,9 @@ bench_use_flavour() {
 
 bench_start_display() {
     if [ -n "${DISPLAY:-}" ]; then return 0; fi
-    local num="${WINE_BENCH_DISPLAY:-77}"
+    # Each checkout gets a display of its own: two prefixes drawing their
+    # Wine desktops on one display would paint over each other.
+    local num="${WINE_BENCH_DISPLAY:-$(( 70 + $(printf '%s' "$_bench_root" | cksum | cut -d' ' -f1) % 400 ))}"
     export DISPLAY=":$num"
     if [ -e "/tmp/.X${num}-lock" ] && kill -0 "$(tr -d ' ' < "/tmp/.X${num}-lock")" 2>/dev/null; then
         return 0
