@@ -10,9 +10,6 @@ namespace qx {
 
 bool CMainFrame::OpenSplash() { return false; }
 void CMainFrame::ReadBillboards() {}
-void CMainFrame::DecideMergeModules() {}
-void CMainFrame::InstallMergeModules() {}
-void CMainFrame::RunEveryFileAction() {}
 // The destination browse, the licence and install-for choices and the
 // customer-page commit are page behaviours still to be built: their clicks
 // are consumed and change nothing.

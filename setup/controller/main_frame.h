@@ -128,6 +128,7 @@ private:
     void ReadVariables();
     void DecideMergeModules();
     void InstallMergeModules();
+    bool MergeFeaturePasses(std::string feature) const;
     void RunEveryFileAction();
     void RunEngine();
 
