@@ -238,7 +238,8 @@ def pages():
     compact_footer(ask, [('IDC_SETLANGUAGE', 'OK'), ('IDCANCEL', 'Cancel')])
     ask.icon('LanguageIcon', 'IDI_INFO', 20, 18)
     ask.text('IDC_STATIC1', 'Select the language for this installation from the choices below.', 66, 18, 330, 30)
-    ask.named('COMBOBOX', 'IDC_LANGUAGE', 66, 56, 240, 120)
+    # The language step writes the package's languages to this list file.
+    ask.named('COMBOBOX', 'IDC_LANGUAGE', 66, 56, 240, 120, extra=(('Caption', ''), ('List', 'languages.lst')))
     p['askuser.lcd'] = ask
 
     er = compact('IDD_SETUPERROR', '<ProductName> Setup')
