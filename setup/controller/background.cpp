@@ -5,7 +5,7 @@
 #include "setup/controller/folder_rules.h"
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
-#include "setup/controller/picture_loader.h"
+#include "setup/pages/ole_picture.h"
 
 namespace qx {
 
@@ -23,14 +23,10 @@ void CMainFrame::SetUpBackground() {
 }
 
 void CMainFrame::LoadBackgroundPicture(const std::string& path) {
-    unique_com<IPicture> picture = LoadPictureFile(path);
-    if (!picture) return;
-    HBITMAP bitmap = PictureBitmap(picture.get());
-    BITMAP info = {};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
-    m_BackgroundPicture = std::move(picture);
-    m_BackgroundWidth = info.bmWidth;
-    m_BackgroundHeight = info.bmHeight;
+    if (!m_BackgroundPicture) m_BackgroundPicture = std::make_unique<pages::OlePicture>();
+    if (!m_BackgroundPicture->Load(path)) return;
+    m_BackgroundWidth = m_BackgroundPicture->Width();
+    m_BackgroundHeight = m_BackgroundPicture->Height();
     m_bBackgroundLoaded = kFlagOn;
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -74,12 +70,8 @@ void CMainFrame::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Hwnd(), &ps);
     if (m_bBackgroundLoaded == kFlagOn && m_BackgroundPicture) {
-        HBITMAP bitmap = PictureBitmap(m_BackgroundPicture.get());
-        unique_memory_dc memory(CreateCompatibleDC(dc));
-        HGDIOBJ old = SelectObject(memory.get(), bitmap);
         SetStretchBltMode(dc, COLORONCOLOR);
-        BitBlt(dc, 10, 10, m_BackgroundWidth, m_BackgroundHeight, memory.get(), 0, 0, SRCCOPY);
-        SelectObject(memory.get(), old);
+        m_BackgroundPicture->Draw(dc, 10, 10, RGB(0, 0, 0));
     }
     EndPaint(Hwnd(), &ps);
 }

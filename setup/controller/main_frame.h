@@ -15,13 +15,13 @@
 #include <vector>
 
 class CRijndaelFILE;
-struct IPicture;
 
 namespace qx {
 
 class KeyValueReader;
 namespace pages {
 class CImageWindow;
+class OlePicture;
 }
 class CWait;
 
@@ -192,7 +192,7 @@ private:
 private:
     HINSTANCE m_Instance = nullptr;
     std::unique_ptr<CRijndaelFILE> m_Cipher;
-    unique_com<IPicture> m_BackgroundPicture;
+    std::unique_ptr<pages::OlePicture> m_BackgroundPicture;
     unique_hfont m_PageFont;
     unique_hfont m_PreviousPageFont;
     FramePageHost m_PageHost{*this};
