@@ -38,7 +38,9 @@ if [ "$interactive" = 1 ]; then
 fi
 # Wine shows the Unix root as drive Z:.
 winpath() { local p="${1//\//\\}"; echo "Z:$p"; }
-"$BENCH_WINE" "$out/tools/demo_walker/demo_walker.exe" "$(winpath "$demo/package")" "$(winpath "$demo/screens")"
+# Through the bench runner, so Wine's service processes do not hold on to
+# this script's output.
+tools/env/wine-run.sh "$out/tools/demo_walker/demo_walker.exe" "$(winpath "$demo/package")" "$(winpath "$demo/screens")"
 for bmp in "$demo"/screens/*.bmp; do
     [ -e "$bmp" ] || continue
     convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"

@@ -11,4 +11,13 @@ fi
 bench_use_flavour "$BENCH_FLAVOUR"
 bench_start_display || exit 125
 bench_init_prefix
-exec "$BENCH_WINE" "$@"
+# Wine's own service processes, started on demand by the first program,
+# would inherit our standard output and keep the caller (ctest) waiting for
+# its end long after the program has ended; so the program writes to a file
+# that is copied out once it has ended.
+out="$(mktemp)"
+"$BENCH_WINE" "$@" >"$out" 2>&1 </dev/null
+status=$?
+cat "$out"
+rm -f "$out"
+exit $status
