@@ -17,10 +17,10 @@ using std::chrono::milliseconds;
 
 // A package whose DIALOGLIST lists these pages, each a small test layout.
 std::string FlowPackage(const std::string& name, const std::vector<std::string>& pages,
-                        std::map<std::string, std::string> layouts = {}) {
+                        std::map<std::string, std::string> layouts = {}, const std::string& extraSections = "") {
     std::string list = "TOTAL1=" + std::to_string(pages.size());
     for (std::size_t i = 0; i < pages.size(); ++i) list += "\r\nW" + std::to_string(i) + "=" + pages[i];
-    std::string inf = MinimalSetupInf();
+    std::string inf = MinimalSetupInf(extraSections);
     inf.replace(inf.find("TOTAL1=0"), 8, list);
     PlainPackage plain{inf, MinimalDataInf(), {}};
     std::vector<std::string> all = pages;
@@ -33,7 +33,11 @@ std::string FlowPackage(const std::string& name, const std::vector<std::string>&
             controls.push_back({"IDC_MINIMAL", "RADIO", 20, 60, 120, 18, "Minimal"});
             controls.push_back({"IDC_CUSTOM", "RADIO", 20, 80, 120, 18, "Custom"});
         }
-        if (page == "complete.lcd") controls = {{"IDC_FINISH", "BUTTON", 210, 170, 75, 23, "Finish"}};
+        if (page == "complete.lcd")
+            controls = {{"IDC_BACK", "BUTTON", 50, 170, 75, 23, "< Back"},
+                        {"IDC_NEXT", "BUTTON", 130, 170, 75, 23, "Next >"},
+                        {"IDC_FINISH", "BUTTON", 210, 170, 75, 23, "Finish"},
+                        {"IDCANCEL", "BUTTON", 300, 170, 75, 23, "Cancel"}};
         plain.files["theme\\" + page] = layouts.count(page) ? layouts[page] : LayoutText(stem, controls);
     }
     return BuildTestPackage(name, plain);
@@ -122,6 +126,28 @@ TEST(WizardFlow, ProgressRunsThenCompleteAndFinishEndsInOrder) {
     ASSERT_GE(texts.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(texts.end() - 4, texts.end()),
               (std::vector<std::string>{"z1", "z2", "timer 4", "SAI"}));
+}
+
+TEST(WizardFlow, ARunCutShortLeadsToCompleteAndFinishEnds) {
+    // Entering ready.lcd ends the run: the condition holds and cancels the install.
+    const std::string conditions =
+        "[CONDITIONS]\r\nTOTAL=1\r\nA0=Stop\r\nB0=1\r\nC0===\r\nD0=1\r\nE0=ready.lcd\r\nF0=1\r\n"
+        "00=CancelInstall();\r\n";
+    std::string package = FlowPackage("cutshort", {"welcome.lcd", "ready.lcd", "other.lcd"}, {}, conditions);
+    SetupRun run(package);
+    auto page = WaitForPage(run.Process().Id(), "welcome");
+    ASSERT_TRUE(page);
+    ASSERT_TRUE(Press(*page, "Next >"));
+    ASSERT_TRUE(page = WaitForPage(run.Process().Id(), "complete", page->hwnd));
+    EXPECT_EQ(CountOf(run.Monitor().Texts(), "SAINDO"), 1) << "ready.lcd is never shown";
+    // Shown past the end of the list (index = count): a last page.
+    EXPECT_FALSE(ui::FindChildByText(page->hwnd, "< Back")->enabled);
+    EXPECT_FALSE(ui::FindChildByText(page->hwnd, "Cancel")->enabled);
+    // Finish is obeyed after the run was cut short.
+    ASSERT_TRUE(Press(*page, "Finish"));
+    auto code = run.Process().WaitForExit(milliseconds(10000));
+    ASSERT_TRUE(code);
+    EXPECT_EQ(*code, 0u);
 }
 
 TEST(WizardFlow, EnterActsOnlyOnAPageWithFinish) {
