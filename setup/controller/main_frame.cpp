@@ -79,6 +79,7 @@ void CMainFrame::OnTimer(UINT_PTR id) {
     case kTimerSplashToFirstPage:
         if (g_SplashFinished == kFlagOn) {
             KillTimer(Hwnd(), kTimerSplashToFirstPage);
+            ClosePage(m_pCurrentPage);  // the start page
             ShowNextPage();
         }
         break;

@@ -137,6 +137,8 @@ void CMainFrame::ExtractPayload() {
     EnterPage();
     if (g_DiskImageMode == kFlagOn) return;
     Trace("START INSTALL NOW");
+    // The start page shows while the payload is unpacked.
+    OpenPage("start.lcd", -1, 50, g_SilentMode == kFlagOn ? SW_HIDE : SW_SHOWNORMAL);
     if (!ExtractCabinetPayload()) {
         TerminateNow();
         return;
@@ -148,6 +150,7 @@ void CMainFrame::ExtractPayload() {
         SetTimer(Hwnd(), kTimerSplashToFirstPage, 1000, nullptr);
     } else {
         Trace("TerminarJanela");
+        ClosePage(m_pCurrentPage);
     }
 }
 
