@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         // One left-to-right pass: four backslashes become two, three become two.
         Case{"<x>a\\\\\\\\b", "<x>a\\\\b"},
         Case{"<x>a\\\\\\b", "<x>a\\\\b"},
-        Case{"<", "<"}));
+        Case{"<", "<"}),
+    [](const ::testing::TestParamInfo<Case>& info) { return "case" + std::to_string(info.index); });
 
 TEST(ReplaceAll, ReplacementContainingPatternDoesNotLoop) {
     std::string s = "aXa";
