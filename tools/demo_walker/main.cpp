@@ -53,10 +53,9 @@ int main(int argc, char** argv) {
     HWND lastPage = nullptr;
     for (int step = 0; step < 40 && setup.Running(); ++step) {
         auto windows = TopLevelWindows(setup.Id());
-        for (const auto& w : windows) {
-            std::string path = ScreenPath(screens, ++shot, w.text.empty() ? w.className : w.text);
-            if (SaveWindowImage(w.hwnd, path)) std::printf("screenshot: %s\n", path.c_str());
-        }
+        // The whole screen: the page as the user sees it, over the background.
+        std::string path = ScreenPath(screens, ++shot, "screen");
+        if (SaveWindowImage(GetDesktopWindow(), path)) std::printf("screenshot: %s\n", path.c_str());
         // The set-up type page needs a choice; the walk takes the usual one.
         for (const auto& w : windows)
             if (auto typical = FindChild(w.hwnd, [](const WindowInfo& c) { return c.text == "Typical"; }))
