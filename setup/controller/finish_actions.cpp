@@ -1,5 +1,6 @@
 // What happens after Finish: finish-time actions, the launch options, the
 // restart question, removal of the work folder and the orderly close.
+#include "setup/base/file_system.h"
 #include "setup/controller/folder_rules.h"
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
@@ -13,11 +14,6 @@ namespace qx {
 
 namespace {
 
-bool FileExistsAt(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 const char* kAfterFinish = "After Click Finish Button";
 
 }  // namespace
@@ -25,7 +21,7 @@ const char* kAfterFinish = "After Click Finish Button";
 void CMainFrame::RunFinishActions() {
     if (m_ProductName == "Halvex") {
         std::string marker = WithTrailingBackslash(TempPathText()) + "firstrun.ini";
-        if (FileExistsAt(marker))
+        if (FileExists(marker))
             ShellExecuteA(nullptr, nullptr, (g_InstallDir + "Zantoria.exe").c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
     RunFileActionsFor(kAfterFinish);
@@ -34,13 +30,13 @@ void CMainFrame::RunFinishActions() {
 
     m_CT10 = ExpandTokens(m_CT10);
     m_CT11 = ExpandTokens(m_CT11);
-    if (m_bLaunchFile == kFlagOn && FileExistsAt(m_CT10)) {
+    if (m_bLaunchFile == kFlagOn && FileExists(m_CT10)) {
         // The product starts in its own folder, as from its shortcut.
         std::string folder = m_CT10.substr(0, m_CT10.rfind('\\') + 1);
         SetCurrentDirectoryA(folder.c_str());
         ShellExecuteA(nullptr, nullptr, m_CT10.c_str(), m_CT11.c_str(), nullptr, SW_SHOWNORMAL);
     }
-    if (m_bLaunchReadme == kFlagOn && FileExistsAt(m_CT13))
+    if (m_bLaunchReadme == kFlagOn && FileExists(m_CT13))
         ShellExecuteA(nullptr, nullptr, m_CT13.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (g_RunFinished != kFlagOn && m_bAskRestart == kFlagOn) {
         CCancelSetup question;

@@ -1,5 +1,6 @@
 #include "setup/controller/language_layouts.h"
 
+#include "setup/base/file_system.h"
 #include "setup/base/profile_reader.h"
 #include "setup/base/unique_handle.h"
 #include "setup/controller/language_rules.h"
@@ -9,20 +10,6 @@
 #include <vector>
 
 namespace qx {
-
-namespace {
-
-bool IsFile(const std::string& path) {
-    const DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsFolder(const std::string& path) {
-    const DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
 
 int GetUiLanguage() {
     unique_module kernel(LoadLibraryA("KERNEL32.DLL"));
@@ -34,11 +21,11 @@ int GetUiLanguage() {
 }
 
 bool ApplyLanguageToLayouts(const std::string& themeFolder, const std::string& languageFile) {
-    if (!IsFile(languageFile)) return false;
+    if (!FileExists(languageFile)) return false;
     const ProfileReader language(languageFile);
     for (const std::string& layout : StandardLayouts()) {
         const std::string path = themeFolder + layout;
-        if (!IsFile(path)) continue;
+        if (!FileExists(path)) continue;
         for (const auto& write : LanguageCaptionsFor(layout, ProfileReader(path), language))
             WritePrivateProfileStringA("DADOS", write.first.c_str(), write.second.c_str(), path.c_str());
     }
@@ -46,7 +33,7 @@ bool ApplyLanguageToLayouts(const std::string& themeFolder, const std::string& l
 }
 
 bool WriteLanguageList(const std::string& packageFolder, const std::string& workFolder) {
-    const std::string folder = IsFolder(packageFolder + "languages") ? packageFolder + "languages\\" : packageFolder;
+    const std::string folder = FolderExists(packageFolder + "languages") ? packageFolder + "languages\\" : packageFolder;
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;
     HANDLE raw = FindFirstFileA((folder + "*.lan").c_str(), &found);
@@ -66,7 +53,7 @@ bool WriteLanguageList(const std::string& packageFolder, const std::string& work
 }
 
 std::string LanguageFileFor(const std::string& packageFolder, const std::string& name) {
-    return LanguageFileLocation(packageFolder, name, IsFolder(packageFolder + "languages"));
+    return LanguageFileLocation(packageFolder, name, FolderExists(packageFolder + "languages"));
 }
 
 }  // namespace qx

@@ -1,6 +1,7 @@
 // Merge modules: programs and the merge-module package that run after the
 // engine, while the 3rdparty page shows; and the silent-mode rerun of every
 // file action at the finish.
+#include "setup/base/file_system.h"
 #include "setup/base/key_value_reader.h"
 #include "setup/controller/feature_table.h"
 #include "setup/controller/file_action_records.h"
@@ -17,11 +18,6 @@
 namespace qx {
 
 namespace {
-
-bool FileExistsAt(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -87,8 +83,8 @@ void CMainFrame::InstallMergeModules() {
         }
         if (!CheckCondition(condition)) continue;
         std::string msi = g_PackageFolder + "mergemod.msi";
-        if (!FileExistsAt(msi)) msi = g_PackageFolder + "SupportFiles\\mergemod.msi";
-        if (!FileExistsAt(msi)) continue;
+        if (!FileExists(msi)) msi = g_PackageFolder + "SupportFiles\\mergemod.msi";
+        if (!FileExists(msi)) continue;
         const std::string command = ExpandTokens("<SystemFolder>\\msiexec.exe /i \"" + msi + "\" /q");
         if (maskPasses && featurePasses) RunDetachedAndWait(command);
     }

@@ -1,5 +1,6 @@
 // Where the package, the theme, the work folder and the system folders are,
 // and the decryption of the two package scripts.
+#include "setup/base/file_system.h"
 #include "setup/controller/folder_rules.h"
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
@@ -14,16 +15,6 @@
 namespace qx {
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    DWORD attr = GetFileAttributesA(path.c_str());
-    return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderExists(const std::string& path) {
-    DWORD attr = GetFileAttributesA(path.c_str());
-    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void MoveThemeFiles(const std::string& packageFolder, const std::string& themeFolder) {
     WIN32_FIND_DATAA found;

@@ -1,4 +1,5 @@
 // Script variables: each value is worked out once at start from its source.
+#include "setup/base/file_system.h"
 #include "setup/base/profile_reader.h"
 #include "setup/base/unique_handle.h"
 #include "setup/controller/globals.h"
@@ -22,11 +23,6 @@ bool FileSystemHas(std::string pattern) {
     return static_cast<bool>(search);
 }
 
-bool IniFileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 }  // namespace
 
 std::string CMainFrame::EvaluateVariable(int k, CWait& wait, bool& waitShown) {
@@ -42,7 +38,7 @@ std::string CMainFrame::EvaluateVariable(int k, CWait& wait, bool& waitShown) {
         return ValueOrDefault(ReadRegistryText(v.root, v.keyPath, v.valueName), v.defaultValue);
     case VariableSource::IniFiles: {
         const std::string path = ExpandTokens(v.iniPath);
-        if (!IniFileExists(path)) return v.defaultValue;
+        if (!FileExists(path)) return v.defaultValue;
         return ValueOrDefault(ProfileReader(path).Read(v.iniSection, v.iniKey), v.defaultValue);
     }
     case VariableSource::FindFile:

@@ -1,5 +1,7 @@
 #include "setup/pages/my_static.h"
 
+#include "setup/base/file_system.h"
+
 #include "setup/base/unique_handle.h"
 
 namespace qx::pages {

@@ -1,16 +1,13 @@
 #include "setup/pages/ole_picture.h"
 
+#include "setup/base/file_system.h"
+
 #include <cstring>
 
 namespace qx::pages {
 
 int HimetricToPixels(long himetric, int pixelsPerInch) {
     return static_cast<int>((static_cast<long long>(himetric) * pixelsPerInch + 1270) / 2540);
-}
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void OlePicture::Clear() {

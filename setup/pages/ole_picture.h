@@ -13,8 +13,6 @@ namespace qx::pages {
 // pixels = (himetric * pixels per inch + 1270) / 2540, in integers.
 int HimetricToPixels(long himetric, int pixelsPerInch);
 
-bool FileExists(const std::string& path);
-
 class OlePicture {
 public:
     // Reads the whole file into memory and decodes it; false leaves the

@@ -1,5 +1,6 @@
 // Building a page's controls from its layout: creation in descending key
 // order, then the properties in list order.
+#include "setup/base/file_system.h"
 #include "setup/pages/page_window.h"
 
 #include "setup/base/profile_reader.h"
