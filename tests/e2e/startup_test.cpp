@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <thread>
 
 namespace qx::e2e {
@@ -153,6 +154,80 @@ TEST(Startup, PaintsTheBackgroundMaximisedWithGradientAndTexts) {
     EXPECT_EQ(whiteIn(0, 0, 23, 13), 0);
     EXPECT_GT(whiteIn(w - 400, h - 80, w - 100, h - 50), 20) << "second text ends at (width - 100, bottom - 50)";
     EXPECT_EQ(whiteIn(w - 99, h - 49, w, h), 0);
+}
+
+// A solid 24-bit picture, as a package author's BMP file.
+std::string SolidBitmap(int width, int height, COLORREF colour) {
+    const int row = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh = {};
+    BITMAPINFOHEADER ih = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof ih;
+    fh.bfSize = fh.bfOffBits + row * height;
+    ih.biSize = sizeof ih;
+    ih.biWidth = width;
+    ih.biHeight = height;
+    ih.biPlanes = 1;
+    ih.biBitCount = 24;
+    std::string bytes(reinterpret_cast<const char*>(&fh), sizeof fh);
+    bytes.append(reinterpret_cast<const char*>(&ih), sizeof ih);
+    std::string line(row, '\0');
+    for (int x = 0; x < width; ++x) {
+        line[x * 3] = static_cast<char>(GetBValue(colour));
+        line[x * 3 + 1] = static_cast<char>(GetGValue(colour));
+        line[x * 3 + 2] = static_cast<char>(GetRValue(colour));
+    }
+    for (int y = 0; y < height; ++y) bytes += line;
+    return bytes;
+}
+
+TEST(Startup, DrawsTheBackgroundPictureFromTheWorkFolder) {
+    std::string inf = MinimalSetupInf("[BACKGROUND]\r\n0=1\r\n1=Title\r\n2=Footer\r\n3=Navy@0x00,0x00,0x80\r\n"
+                                      "4=Navy@0x00,0x00,0x80\r\n5=C:\\Authoring\\Art\\backdrop.bmp\r\n");
+    inf.replace(inf.find("TOTAL1=0"), 8, "TOTAL1=1\r\nW0=welcome.lcd");
+    std::string package = BuildTestPackage("backdrop", PlainPackage{inf, MinimalDataInf(), {}});
+    // The picture is looked for in the work folder, named after the start
+    // time; the payload step would put it there. Every name of the next
+    // seconds gets a copy, so whichever second setup starts in finds one.
+    const COLORREF red = RGB(200, 30, 30);
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::vector<std::string> prepared;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    for (int ahead = 0; ahead < 20; ++ahead) {
+        int t = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + ahead) % 86400;
+        char name[16];
+        std::snprintf(name, sizeof name, "qx%02d%02d%02d", t / 3600, t / 60 % 60, t % 60);
+        std::string folder = std::string(temp) + name;
+        if (CreateDirectoryA(folder.c_str(), nullptr)) prepared.push_back(folder);
+        WriteFileBytes(folder + "\\backdrop.bmp", SolidBitmap(40, 30, red));
+    }
+    {
+        SetupRun run(package);
+        ASSERT_TRUE(run.Monitor().WaitForText("15", kStartTimeout));
+        auto frame = ui::WaitForWindow(run.Process().Id(),
+                                       [](const ui::WindowInfo& w) { return w.text == "Morvaine Quendrix"; },
+                                       milliseconds(10000));
+        ASSERT_TRUE(frame);
+        std::optional<ui::Capture> shot;
+        // Drawn at (10, 10) in its own size over the gradient.
+        EXPECT_TRUE(ui::WaitUntil(
+            [&] {
+                shot = ui::CaptureClient(frame->hwnd);
+                return shot && shot->At(10, 10) == red && shot->At(49, 39) == red;
+            },
+            milliseconds(10000)));
+        ASSERT_TRUE(shot);
+        EXPECT_EQ(shot->At(9, 9), RGB(0, 0, 128));
+        EXPECT_EQ(shot->At(50, 40), RGB(0, 0, 128));
+    }
+    for (const auto& folder : prepared) {
+        DeleteFileA((folder + "\\backdrop.bmp").c_str());
+        DeleteFileA((folder + "\\setup.inf").c_str());
+        DeleteFileA((folder + "\\data.inf").c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
 }
 
 struct MissingCase {
