@@ -31,6 +31,18 @@ public:
     int ToggleLaunchOption(int which) override;
     void ChooseLanguage(const std::string& languageName) override;
     bool RunPageBehaviour(pages::CImageWindow& page, const std::string& behaviour) override;
+    std::string InstallDir() const override;
+    int SetupType() const override;
+    int InstallForAnyone() const override;
+    std::string UserName() const override;
+    std::string Organisation() const override;
+    void SetUserInfo(const std::string& userName, const std::string& organisation) override;
+    std::string WindowsFolder() const override;
+    std::string TextFileFolder() const override;
+    bool LaunchOffered(int which) const override;
+    void SetLaunchOption(int which, int state) override;
+    bool RunCutShort() const override;
+    std::string LanguageFileText(const std::string& section, const std::string& key) const override;
 
 private:
     CMainFrame& frame_;

@@ -10,11 +10,10 @@ namespace qx {
 
 bool CMainFrame::OpenSplash() { return false; }
 void CMainFrame::ReadBillboards() {}
-// The destination browse, the licence and install-for choices and the
-// customer-page commit are page behaviours still to be built: their clicks
-// are consumed and change nothing.
+// The destination browse needs the folder picker, which is not built yet:
+// the click is consumed and the destination stays as it is.
 bool CMainFrame::RunPageBehaviour(pages::CImageWindow&, const std::string& behaviour) {
-    return behaviour != "customer commit";
+    return behaviour == "IDC_BROWSE";
 }
 // The installation engine is not built yet: the run ends at once, as a run
 // with nothing to do would, and the flow goes on to the next page.

@@ -65,17 +65,18 @@ void CImageWindow::OnControlClicked(int windowId) {
 // The behaviours bound to well-known id names; true when one consumed the click.
 bool CImageWindow::RunIdNameBehaviour(const ControlRecord& record) {
     const std::string& id = record.idName;
-    if (id == "IDC_BROWSE" || id == "IDC_NOTACCEPTLICENSE" || id == "IDC_ACCEPTLICENSE" || id == "IDC_ANYONE" ||
-        id == "IDC_ONLYFORME")
-        return host_.RunPageBehaviour(*this, id);
-    host_.RunPageBehaviour(*this, "customer commit");
+    if (id == "IDC_BROWSE") return host_.RunPageBehaviour(*this, id);
+    if (id == "IDC_ACCEPTLICENSE" || id == "IDC_NOTACCEPTLICENSE") {
+        SetLicenceAccepted(id == "IDC_ACCEPTLICENSE");
+        return true;
+    }
+    if (id == "IDC_ANYONE" || id == "IDC_ONLYFORME") {
+        SetInstallFor(id == "IDC_ANYONE" ? 0 : 1);
+        return true;
+    }
+    CommitCustomerPage();
     if (id == "IDC_TYPICAL" || id == "IDC_MINIMAL" || id == "IDC_CUSTOM") {
-        const int type = id == "IDC_TYPICAL" ? 0 : id == "IDC_MINIMAL" ? 1 : 2;
-        host_.SetSetupType(type);
-        for (const char* radio : {"IDC_TYPICAL", "IDC_MINIMAL", "IDC_CUSTOM"}) {
-            HWND h = ControlHandle(FindControlByIdName(radio));
-            if (h) SendMessageA(h, BM_SETCHECK, id == radio ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
+        ApplySetupType(id == "IDC_TYPICAL" ? 0 : id == "IDC_MINIMAL" ? 1 : 2);
         return true;
     }
     if (id == "IDC_LAUNCHFILE" || id == "IDC_LAUNCHREADME") {
@@ -121,17 +122,6 @@ void CImageWindow::OnEnterKey() {
 }
 
 void CImageWindow::OnCancelRequest() { RunCancelPath(); }
-
-void CImageWindow::OnPageStart(const std::string& layoutName) {
-    if (layoutName != "progress.lcd") return;
-    for (const char* button : {"IDC_NEXT", "IDC_BACK"})
-        if (HWND h = ControlHandle(FindControlByIdName(button))) EnableWindow(h, FALSE);
-    if (HWND info = ControlHandle(FindControlByIdName("IDC_INFO"))) SetWindowTextA(info, "Starting copying files...");
-    if (HWND info = ControlHandle(FindControlByIdName("IDC_INSTALLINFO"))) SetWindowTextA(info, "");
-    InvalidateRect(hwnd_, nullptr, TRUE);
-    UseProgressControls("IDC_PROGRESS1", "IDC_INFO", "IDC_INSTALLINFO");
-    SetTimer(hwnd_, kProgressTimer, 300, nullptr);
-}
 
 void CImageWindow::OnTimer(UINT_PTR id) {
     if (id == kProgressTimer) {

@@ -55,16 +55,42 @@ public:
     virtual void SetRunFinished() = 0;
     virtual void TerminateNow() = 0;
 
-    // Set-up type chosen on the setup-type page: 0 typical, 1 minimal, 2 custom.
+    // Set-up type chosen on the setup-type page: 0 typical, 1 minimal, 2 custom;
+    // the host also sets the Minimal flag (255 for minimal, 0 otherwise).
     virtual void SetSetupType(int type) = 0;
     // Launch options of the Complete page (0 the file, 1 the read-me); returns
     // the new state, 255 on or 0 off.
     virtual int ToggleLaunchOption(int which) = 0;
     // The language named on the language page was confirmed.
     virtual void ChooseLanguage(const std::string& languageName) = 0;
-    // A standard page behaviour bound to an id name (browse, licence, install
-    // for, customer commit); true when it consumed the click.
+    // A behaviour bound to an id name that only the controller can run (the
+    // destination browse); true when it consumed the click.
     virtual bool RunPageBehaviour(CImageWindow& page, const std::string& behaviour) = 0;
+
+    // Values the standard page behaviours read and write.
+    // The installation folder in force, ending in a backslash.
+    virtual std::string InstallDir() const = 0;
+    // The set-up type in force (the value last stored, possibly unset).
+    virtual int SetupType() const = 0;
+    // Non-zero when the package installs for anyone using the computer.
+    virtual int InstallForAnyone() const = 0;
+    virtual std::string UserName() const = 0;
+    virtual std::string Organisation() const = 0;
+    // The customer page hands its texts to the controller.
+    virtual void SetUserInfo(const std::string& userName, const std::string& organisation) = 0;
+    // The Windows folder, where userinfo.ini is written.
+    virtual std::string WindowsFolder() const = 0;
+    // The folder that holds the licence and read-me files (with trailing
+    // backslash): the work folder, or DiskImage1 of a disk-image package.
+    virtual std::string TextFileFolder() const = 0;
+    // Launch offers of the Complete page (0 the file, 1 the read-me) and the
+    // launch state the page sets (255 on, 0 off).
+    virtual bool LaunchOffered(int which) const = 0;
+    virtual void SetLaunchOption(int which, int state) = 0;
+    // True when the run was cut short (cancelled or failed).
+    virtual bool RunCutShort() const = 0;
+    // A value of the language file in force; empty when missing.
+    virtual std::string LanguageFileText(const std::string& section, const std::string& key) const = 0;
 
     // Page report of a click that the page did not consume: window
     // identifier, list position, action number, id name, the page, and the

@@ -87,6 +87,24 @@ private:
     void EndPage();
     void ChooseLanguage();
 
+    // Standard page behaviours (page_behaviours.cpp, page_behaviours_text.cpp).
+    void RunStartBehaviour(const std::string& layoutName);
+    void RunEveryPageBehaviour(const std::string& layoutName);
+    void StartProgressPage();
+    void StartCompletePage();
+    void FillFeatureTree();
+    void ShowReadySummary();
+    void LoadPageText(const char* fileKey, const char* controlKey);
+    void StreamRichText(HWND control, const std::string& content);
+    void SetLicenceAccepted(bool accept);
+    void SetInstallFor(int choice);  // 0 anyone, 1 only for me
+    void ApplySetupType(int type);
+    void CommitCustomerPage();
+    void WriteUserInfoKey(const std::string& userName, const std::string& organisation);
+    void SetMark(const char* idName, bool set);
+    void SetControlText(const char* idName, const std::string& text);
+    std::string ControlText(const char* idName) const;
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void CreateTooltip();

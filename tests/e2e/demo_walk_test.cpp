@@ -59,6 +59,9 @@ TEST(DemoPackage, WalksEveryPageToFinishWithScreenshots) {
         // The progress page ends itself once the run is over; it may be gone already.
         if (IsWindowVisible(page->hwnd)) ui::SaveWindowImage(page->hwnd, shots + name);
         if (auto typical = ui::FindChildByText(page->hwnd, "Typical")) ui::ClickButton(typical->hwnd);
+        // The licence page keeps Next disabled until the licence is accepted.
+        if (auto accept = ui::FindChildByText(page->hwnd, "I accept the terms in the license agreement"))
+            ui::ClickButton(accept->hwnd);
         auto forward = ForwardButton(page->hwnd);
         if (!forward) {
             ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(page->hwnd); }, milliseconds(15000)))

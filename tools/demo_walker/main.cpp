@@ -60,6 +60,12 @@ int main(int argc, char** argv) {
         for (const auto& w : windows)
             if (auto typical = FindChild(w.hwnd, [](const WindowInfo& c) { return c.text == "Typical"; }))
                 ClickButton(typical->hwnd);
+        // The licence page keeps Next disabled until the licence is accepted.
+        for (const auto& w : windows)
+            if (auto accept = FindChild(w.hwnd, [](const WindowInfo& c) {
+                    return c.text == "I accept the terms in the license agreement";
+                }))
+                ClickButton(accept->hwnd);
         // The page on top is the one to move on from.
         HWND page = nullptr;
         std::optional<WindowInfo> forward;

@@ -40,7 +40,10 @@ public:
     void SetRunFinished() override { runFinished = true; }
     // A page bench must outlive the cancel path, so the end is only recorded.
     void TerminateNow() override { ++terminations; }
-    void SetSetupType(int type) override { setupType = type; }
+    void SetSetupType(int type) override {
+        setupType = type;
+        minimalFlag = type == 1 ? 255 : 0;
+    }
     int ToggleLaunchOption(int which) override {
         launch[which] = launch[which] == 255 ? 0 : 255;
         return launch[which];
@@ -48,10 +51,33 @@ public:
     void ChooseLanguage(const std::string& languageName) override { languages.push_back(languageName); }
     bool RunPageBehaviour(qx::pages::CImageWindow&, const std::string& behaviour) override {
         behaviours.push_back(behaviour);
-        return behaviour != "customer commit";
+        return behaviour == "IDC_BROWSE";
+    }
+    std::string InstallDir() const override { return installDir; }
+    int SetupType() const override { return setupType; }
+    int InstallForAnyone() const override { return installForAnyone; }
+    std::string UserName() const override { return userName; }
+    std::string Organisation() const override { return organisation; }
+    void SetUserInfo(const std::string& name, const std::string& company) override {
+        userName = name;
+        organisation = company;
+        ++userInfoCommits;
+    }
+    std::string WindowsFolder() const override { return windowsFolder; }
+    std::string TextFileFolder() const override { return workFolder; }
+    bool LaunchOffered(int which) const override { return launchOffered[which]; }
+    void SetLaunchOption(int which, int state) override { launch[which] = state; }
+    bool RunCutShort() const override { return runFinished; }
+    std::string LanguageFileText(const std::string& section, const std::string& key) const override {
+        return language.Read(section, key);
     }
 
     std::map<std::string, std::string> tokens;
+    std::string installDir = "C:\\Program Files\\Trombela\\";
+    std::string userName, organisation, windowsFolder;
+    int installForAnyone = 255, minimalFlag = -1, userInfoCommits = 0;
+    bool launchOffered[2] = {true, true};
+    qx::IniText language;
     std::string workFolder;
     qx::IniText script;
     qx::pages::CImageWindow* currentPage = nullptr;
