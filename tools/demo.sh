@@ -22,7 +22,9 @@ demo="$root/build/demo"
 rm -rf "$demo"
 mkdir -p "$demo/plain/DiskImage1" "$demo/screens"
 cp -r demo/package/. "$demo/plain/"
+# The uncompressed payload: the product and the texts its pages show.
 if [ -f "$out/trombela/trombela.exe" ]; then cp "$out/trombela/trombela.exe" "$demo/plain/DiskImage1/F0_trombela.exe"; fi
+cp demo/package/*.rtf "$demo/plain/DiskImage1/"
 build/native/tools/qxpack/qxpack "$demo/plain" "$demo/package"
 cp "$out/setup/setup.exe" "$demo/package/"
 echo "demo package: $demo/package"

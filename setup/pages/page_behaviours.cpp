@@ -82,13 +82,16 @@ void CImageWindow::StartCompletePage() {
         }
         SetControlText("IDC_INSTALLSTATUS", host_.ExpandTokens(text));
     }
+    // The language file's Complete section holds the read-me box's caption
+    // under key 6 and the program box's under key 7, as the caption rewrite
+    // of this page reads them; the boxes take the same keys here.
     if (readme) {
         ShowWindow(readme, SW_HIDE);
-        SetWindowTextA(readme, host_.LanguageFileText("SetupCompleteSuccess", "7").c_str());
+        SetWindowTextA(readme, host_.LanguageFileText("SetupCompleteSuccess", "6").c_str());
     }
     if (file) {
         ShowWindow(file, SW_HIDE);
-        SetWindowTextA(file, host_.LanguageFileText("SetupCompleteSuccess", "6").c_str());
+        SetWindowTextA(file, host_.LanguageFileText("SetupCompleteSuccess", "7").c_str());
     }
     if (cutShort) return;
     const HWND boxes[2] = {file, readme};

@@ -182,7 +182,9 @@ const std::vector<Control> kComplete = {{"IDC_LAUNCHFILE", "CHECKBOX"},
                                         {"IDC_FINISH", "BUTTON"}};
 
 const char kLanguage[] =
-    "[SetupCompleteSuccess]\n6=Launch Trombela\n7=Show the read-me\n"
+    // Key 6 captions the read-me box and key 7 the program box, as the
+    // language step rewrites this page.
+    "[SetupCompleteSuccess]\n6=Show the read-me\n7=Launch Trombela\n"
     "[SetupCompleteError]\n3=Nothing was copied to [InstallDir].\n";
 
 TEST(PageBehaviours, CompletePageOffersOnlyWhatThePackageOffers) {
