@@ -8,12 +8,12 @@ cd "$root"
 tools/env/ensure-deps.sh
 . tools/env/wine-env.sh
 if bench_can_run_32bit; then
-    out=build/win; toolchain=cmake/mingw-i686.cmake
+    out=build/win; arch=i686
 else
     echo "this machine cannot execute 32-bit code: the demo runs the 64-bit build of the same sources" >&2
-    out=build/win64; toolchain=cmake/mingw-x86_64.cmake
+    out=build/win64; arch=x86_64
 fi
-cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DQX_MINGW_ARCH=$arch -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$out" -j2
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j2 --target qxpack

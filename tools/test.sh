@@ -12,7 +12,7 @@ cmake --build build/native -j2
 (cd build/native && ctest --output-on-failure -j2)
 
 echo "== shipped 32-bit Windows build"
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DQX_MINGW_ARCH=i686 -DCMAKE_BUILD_TYPE=Release >/dev/null
 . tools/env/wine-env.sh
 if bench_can_run_32bit; then
     cmake --build build/win -j2
@@ -29,7 +29,7 @@ if bench_can_run_32bit; then
 else
     echo "== this machine cannot execute 32-bit code: Windows tests run on the 64-bit build of the same sources"
     bench=build/win64
-    cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DQX_MINGW_ARCH=x86_64 -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build/win64 -j2
 fi
 if [ -x tools/env/cups-start.sh ]; then tools/env/cups-start.sh; fi

@@ -26,13 +26,13 @@ cmake --build "$native" --target cipher_bench -j"$jobs" >/dev/null
 
 . "$root/tools/env/wine-env.sh"
 if bench_can_run_32bit; then
-    win="$root/build/bench-win"; toolchain="$root/cmake/mingw-i686.cmake"; flavour="32-bit"
+    win="$root/build/bench-win"; arch=i686; flavour="32-bit"
 else
     # Where 32-bit code cannot run at all, the same sources as a 64-bit program.
-    win="$root/build/bench-win64"; toolchain="$root/cmake/mingw-x86_64.cmake"; flavour="64-bit"
+    win="$root/build/bench-win64"; arch=x86_64; flavour="64-bit"
 fi
 say "building cipher_bench.exe ($flavour Windows, Release)"
-cmake -S "$root" -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw.cmake" -DQX_MINGW_ARCH=$arch -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$win" --target cipher_bench -j"$jobs" >/dev/null
 bench="$native/tools/bench/cipher_bench"
 bench_exe="$win/tools/bench/cipher_bench.exe"

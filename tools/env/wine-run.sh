@@ -5,7 +5,7 @@ bench_select_flavour "$1"
 if [ "$BENCH_FLAVOUR" = 32 ] && ! bench_can_run_32bit; then
     echo "wine bench: this machine cannot execute 32-bit code, so 32-bit Wine cannot run '$1'." >&2
     echo "wine bench: run the tests from the 64-bit bench build instead:" >&2
-    echo "wine bench:   cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake" >&2
+    echo "wine bench:   cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DQX_MINGW_ARCH=x86_64" >&2
     exit 125
 fi
 bench_use_flavour "$BENCH_FLAVOUR"

@@ -1,8 +1,16 @@
-# Cross toolchain: 32-bit Windows programs built on Linux with MinGW-w64.
+# Cross toolchain for the Windows programs, built on Linux with MinGW-w64.
+# QX_MINGW_ARCH picks the target: i686 (default) builds the shipped 32-bit
+# programs; x86_64 builds the same sources as 64-bit programs, for test benches
+# on machines that cannot execute 32-bit code.
 # The posix thread flavour is used so std::thread and std::mutex exist.
+set(QX_MINGW_ARCH "i686" CACHE STRING "MinGW-w64 target: i686 or x86_64")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QX_MINGW_ARCH)
+if(NOT QX_MINGW_ARCH MATCHES "^(i686|x86_64)$")
+  message(FATAL_ERROR "QX_MINGW_ARCH must be i686 or x86_64, not '${QX_MINGW_ARCH}'")
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${QX_MINGW_ARCH})
+set(TOOLCHAIN_PREFIX ${QX_MINGW_ARCH}-w64-mingw32)
 find_program(MINGW_CXX NAMES ${TOOLCHAIN_PREFIX}-g++-posix ${TOOLCHAIN_PREFIX}-g++ REQUIRED)
 find_program(MINGW_CC NAMES ${TOOLCHAIN_PREFIX}-gcc-posix ${TOOLCHAIN_PREFIX}-gcc REQUIRED)
 set(CMAKE_C_COMPILER ${MINGW_CC})
