@@ -1,7 +1,6 @@
 #include "setup/controller/setup_app.h"
 
 #include "setup/controller/globals.h"
-#include "setup/controller/modeless_dialogs.h"
 #include "setup/resources/resource.h"
 
 #include <commctrl.h>
@@ -52,7 +51,6 @@ int CQuendrixSetupApp::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (m_pMainFrame && m_pMainFrame->TranslatePageMessage(msg)) continue;
-        if (RouteToModelessDialog(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,7 +1,6 @@
 #include "setup/controller/web_variable.h"
 
 #include "setup/base/unique_handle.h"
-#include "setup/controller/modeless_dialogs.h"
 #include "setup/controller/variable_rules.h"
 
 #include <wininet.h>
@@ -112,7 +111,6 @@ std::string FetchWebTextResponsive(const std::string& address, const WebFetchLim
             // The start sequence is not finished: a timer must not move on to
             // a page before the variables have their values.
             if (msg.message == WM_TIMER) continue;
-            if (RouteToModelessDialog(&msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
