@@ -1,5 +1,6 @@
 // The setup script keys that the controller keeps for the whole run.
 #include "setup/base/key_value_reader.h"
+#include "setup/base/profile_reader.h"
 #include "setup/controller/folder_rules.h"
 #include "setup/controller/globals.h"
 #include "setup/controller/main_frame.h"
@@ -8,11 +9,7 @@
 namespace qx {
 
 std::string CMainFrame::ReadScript(const char* section, const char* key, std::size_t buffer) const {
-    if (buffer == 0) return std::string();
-    std::string value(buffer, '\0');
-    DWORD n = GetPrivateProfileStringA(section, key, "", &value[0], static_cast<DWORD>(buffer), g_ScriptPath.c_str());
-    value.resize(n);
-    return value;
+    return ProfileReader(g_ScriptPath).Read(section, key, buffer);
 }
 
 void CMainFrame::ReadSharedKeys() {
